@@ -1,0 +1,22 @@
+# Debian packages the build, the tests and the program need; sourced by run.sh and test.sh.
+QUARNEL_PACKAGES=(
+  cmake g++ make pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-translations-l10n libgl-dev
+  fonts-wqy-microhei fonts-arphic-ukai
+)
+
+# Installs with apt-get only the packages that are not installed yet; apt-get update runs once,
+# and only when something is missing.
+quarnel_install_deps() {
+  local missing=() p
+  for p in "${QUARNEL_PACKAGES[@]}" "$@"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}

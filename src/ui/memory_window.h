@@ -1,0 +1,58 @@
+// A window held as a plain table of named texts, visibility flags and option states, built from a
+// stored window description. Tests run the handlers against it; it records the warning boxes shown
+// and where the focus is.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/window.h"
+#include "ui/window_table.h"
+
+namespace quarnel {
+
+class MemoryWindow : public Window {
+ public:
+  struct Warning {
+    std::string text, title;
+  };
+
+  // Every control at its default text and visibility; the first option of each set selected as
+  // stored (optwq); the focus on the focusable control with the lowest tab index.
+  explicit MemoryWindow(const WindowDesc& desc = mainWindow());
+
+  std::string text(std::string_view name) const override;
+  void setText(std::string_view name, std::string_view text) override;
+  bool isSelected(std::string_view name) const override;
+  void setVisible(std::string_view name, bool visible) override;
+  void setFocus(std::string_view name) override;
+  void warn(std::string_view text, std::string_view title) override;
+
+  // What the user does: selects an option (clearing the other options of its frame).
+  void select(std::string_view option);
+  // The control's own visibility flag.
+  bool ownVisible(std::string_view name) const;
+  // Whether the control is on screen: its own flag and those of all frames around it are set.
+  bool onScreen(std::string_view name) const;
+  const std::string& focus() const { return focus_; }
+  const std::vector<Warning>& warnings() const { return warnings_; }
+
+ private:
+  struct State {
+    const Control* desc;
+    std::string text;
+    bool visible;
+    bool selected;
+  };
+  const State& at(std::string_view name, Kind kind) const;
+  State& at(std::string_view name, Kind kind);
+  State& any(std::string_view name);
+  const State& any(std::string_view name) const;
+
+  std::map<std::string, State, std::less<>> controls_;
+  std::string focus_;
+  std::vector<Warning> warnings_;
+};
+
+}  // namespace quarnel
