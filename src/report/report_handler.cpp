@@ -1,0 +1,74 @@
+#include "report/report_handler.h"
+
+#include <cstdlib>
+#include <exception>
+
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+#include "calc/number.h"
+#include "report/report_file.h"
+#include "report/report_sections.h"
+#include "report/report_text.h"
+
+namespace quarnel {
+
+namespace {
+
+// Whether counter says that the header has been written in this run: its text reads as 2.
+bool headerWritten(const Window& w) {
+  LeadingNumber n = parseLeadingNumber(w.text("counter"));
+  if (!n.inRange) return false;
+  std::optional<std::int16_t> state = toInt16(n.value);
+  return state && *state == 2;
+}
+
+std::string failureText(const std::string& path, const AppendFailure& f) {
+  std::string text = "计算书文件写入失败：\n" + path + "\n原因：" + f.reason + "\n";
+  if (f.leftOver) return text + "文件末尾可能留有本次未写完的内容，请检查该文件。";
+  return text + "本次计算书没有写入文件，输入的数据都还在，排除原因后可再次生成。";
+}
+
+}  // namespace
+
+std::string reportPath() {
+#ifdef _WIN32
+  return "c:\\Quarnel书.txt";
+#else
+  const char* home = std::getenv("HOME");
+  if (!home || !*home) {
+    const passwd* user = getpwuid(getuid());
+    home = user && user->pw_dir ? user->pw_dir : ".";
+  }
+  return std::string(home) + "/Quarnel书.txt";
+#endif
+}
+
+void Cmdjss_Click(Window& w) {
+  Cmdjss_Click(w, reportPath());
+}
+
+void Cmdjss_Click(Window& w, const std::string& path) {
+  bool headerDue = !headerWritten(w);
+  ReportText report;
+  try {
+    if (headerDue) writeHeader(report, w);
+    if (w.isSelected("optwq")) writeExterior(report, w, headerDue);
+    if (w.isSelected("Optnq")) writeInterior(report, w);
+  } catch (const std::exception& e) {  // no GBK converter on this system
+    w.warn(failureText(path, {e.what(), false}), "提示");
+    return;
+  }
+  if (!report.bytes().empty()) {
+    if (std::optional<AppendFailure> f = appendToFile(path, report.bytes())) {
+      w.warn(failureText(path, *f), "提示");
+      return;
+    }
+  }
+  w.setText("counter", "2");
+  w.setFocus("zxh");
+}
+
+}  // namespace quarnel
