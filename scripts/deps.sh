@@ -4,6 +4,7 @@ QUARNEL_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n libgl-dev
   fonts-wqy-microhei fonts-arphic-ukai
+  clang libclang-rt-14-dev
 )
 
 # Installs with apt-get only the packages that are not installed yet; apt-get update runs once,

@@ -1,6 +1,8 @@
 // Extreme texts typed or pasted into the main window: every calculate click either shows texts of
 // the result patterns or one warning box and leaves the results alone; the report of any of them
 // is whole; a click stays fast with megabyte texts.
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <string>
 #include <vector>

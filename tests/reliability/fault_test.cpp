@@ -1,6 +1,7 @@
 // Faults of the report file that other programs or the disk cause between and during clicks:
 // the program goes on, warns, keeps its inputs and counter, and never writes into a file that is
 // no longer the report file.
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>

@@ -1,5 +1,6 @@
 // Several programs append many reports to one file at the same time: every report must stand
 // whole and unmixed, in each program's own order, and none may be missing or doubled.
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -2,12 +2,12 @@
 // the shape of report files.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,7 +22,7 @@ class ScratchDir {
   ScratchDir() {
     std::string pattern =
         (std::filesystem::temp_directory_path() / "quarnel-reliability-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) ADD_FAILURE() << "cannot create a scratch folder";
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a scratch folder");
     path_ = pattern;
   }
   ~ScratchDir() {
