@@ -1,0 +1,96 @@
+#!/usr/bin/env python3
+"""Draws the program icon, a brick wall under a load arrow, in the 16 colours of the standard
+palette, and writes icon-16.png, icon-32.png and quarnel.ico (both images, 4 bits per pixel).
+Run it from anywhere; it writes next to itself. Needs only the Python standard library."""
+import os
+import struct
+import zlib
+
+PALETTE = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
+           (0, 128, 128), (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0),
+           (255, 255, 0), (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255)]
+CLEAR, MAROON, SILVER, GREY, RED, BLUE, NAVY = None, 1, 7, 8, 9, 12, 4
+
+
+def draw(size):
+    """Rows of palette indices (None: transparent) for an image of size x size pixels."""
+    img = [[CLEAR] * size for _ in range(size)]
+    top = size * 3 // 8                       # the wall fills the lower five eighths
+    brick_w, brick_h = size // 4, size // 8 if size >= 32 else 3
+    for y in range(top, size):
+        row = (y - top) // brick_h
+        shift = brick_w // 2 if row % 2 else 0
+        for x in range(size):
+            mortar = (y - top) % brick_h == brick_h - 1 or (x + shift) % brick_w == brick_w - 1
+            face_top = (y - top) % brick_h == 0
+            img[y][x] = SILVER if mortar else (RED if face_top else MAROON)
+        img[y][0] = img[y][size - 1] = GREY
+    for x in range(size):
+        img[size - 1][x] = GREY
+    mid = size // 2                           # the load arrow pointing down onto the wall
+    shaft = max(1, size // 16)
+    head = size // 4
+    for y in range(0, top - head):
+        for x in range(mid - shaft, mid + shaft):
+            img[y][x] = BLUE
+    for i in range(head):
+        y = top - head + i
+        half = head - i
+        for x in range(mid - half, mid + half):
+            img[y][x] = NAVY if x in (mid - half, mid + half - 1) else BLUE
+    return img
+
+
+def png(img):
+    size = len(img)
+    raw = b"".join(b"\0" + bytes(16 if p is None else p for p in row) for row in img)
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(
+            ">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+    plte = b"".join(bytes(c) for c in PALETTE) + bytes((0, 0, 0))   # index 16 is transparent
+    trns = bytes([255] * 16 + [0])
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 3, 0, 0, 0))
+            + chunk(b"PLTE", plte) + chunk(b"tRNS", trns)
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def dib(img):
+    """The image as an icon resource: header, palette, 4-bit colour rows, 1-bit mask rows."""
+    size = len(img)
+    header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 4, 0, 0, 0, 0, 16, 0)
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in PALETTE)
+    xor, mask = b"", b""
+    for row in reversed(img):                  # bottom-up
+        px = [0 if p is None else p for p in row]
+        line = bytes((px[i] << 4) | px[i + 1] for i in range(0, size, 2))
+        xor += line + b"\0" * (-len(line) % 4)
+        bits = "".join("1" if p is None else "0" for p in row)
+        line = bytes(int(bits[i:i + 8], 2) for i in range(0, size, 8))
+        mask += line + b"\0" * (-len(line) % 4)
+    return header + palette + xor + mask
+
+
+def ico(images):
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    data = b""
+    for img in images:
+        body = dib(img)
+        out += struct.pack("<BBBBHHII", len(img), len(img), 16, 0, 1, 4, len(body), offset)
+        offset += len(body)
+        data += body
+    return out + data
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    big, small = draw(32), draw(16)
+    for name, content in (("icon-32.png", png(big)), ("icon-16.png", png(small)),
+                          ("quarnel.ico", ico([big, small]))):
+        with open(os.path.join(here, name), "wb") as f:
+            f.write(content)
+
+
+if __name__ == "__main__":
+    main()
