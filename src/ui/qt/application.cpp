@@ -1,0 +1,63 @@
+#include "ui/qt/application.h"
+
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+static void initResources() {
+  Q_INIT_RESOURCE(quarnel);
+}
+
+namespace quarnel {
+
+void setUpApplication(QApplication& app) {
+  initResources();
+  QApplication::setApplicationName(QStringLiteral("Quarnel"));
+  QApplication::setApplicationVersion(QStringLiteral("2.00.0010"));
+  const QLocale chinese(QLocale::Chinese, QLocale::China);
+  QLocale::setDefault(chinese);
+  auto* qtTexts = new QTranslator(&app);
+  if (qtTexts->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(qtTexts);
+  QApplication::setFont(textFont());
+  QApplication::setWindowIcon(programIcon());
+}
+
+QFont textFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
+                    QStringLiteral("Microsoft YaHei"), QStringLiteral("SimSun")});
+  // 11 pixels with unrounded glyph widths: the narrowest unit labels ("[kn/m2]" in 40 pixels)
+  // take their whole caption.
+  font.setPixelSize(11);
+  font.setHintingPreference(QFont::PreferVerticalHinting);
+  font.setWeight(QFont::Normal);
+  return font;
+}
+
+QString captionFamily() {
+  const QString clerical = QStringLiteral("隶书");
+  return QFontDatabase::hasFamily(clerical) ? clerical : QStringLiteral("AR PL UKai CN");
+}
+
+QString captionStyle() {
+  // 10.5 points are 14 pixels at 96 dots per inch; the layout is in the same pixels.
+  return QStringLiteral(
+             "QGroupBox { font-family: \"%1\"; font-size: 14px; font-weight: normal; "
+             "color: rgb(0, 0, 255); "
+             "border: 2px groove rgb(192, 192, 192); margin-top: 7px; }"
+             "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; "
+             "left: 7px; padding: 0px 1px; background-color: palette(window); }")
+      .arg(captionFamily());
+}
+
+QIcon programIcon() {
+  QIcon icon;
+  icon.addFile(QStringLiteral(":/quarnel/icon-16.png"), QSize(16, 16));
+  icon.addFile(QStringLiteral(":/quarnel/icon-32.png"), QSize(32, 32));
+  return icon;
+}
+
+}  // namespace quarnel

@@ -1,0 +1,30 @@
+// The window operations over real Qt widgets: each control is the child widget whose objectName is
+// its name.
+#pragma once
+
+#include <QWidget>
+
+#include "ui/window.h"
+
+namespace quarnel {
+
+class QtWindow : public Window {
+ public:
+  // Works on the widgets under root, which must outlive this object.
+  explicit QtWindow(QWidget& root);
+
+  std::string text(std::string_view name) const override;
+  void setText(std::string_view name, std::string_view text) override;
+  bool isSelected(std::string_view name) const override;
+  void setVisible(std::string_view name, bool visible) override;
+  void setFocus(std::string_view name) override;
+  void warn(std::string_view text, std::string_view title) override;
+
+  // The widget of the control of that name; throws std::invalid_argument when there is none.
+  QWidget& widget(std::string_view name) const;
+
+ private:
+  QWidget& root_;
+};
+
+}  // namespace quarnel

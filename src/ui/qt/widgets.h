@@ -1,0 +1,26 @@
+// Qt widgets built from a stored window description: one widget per control, named after it.
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+#include <memory>
+
+#include "ui/window_table.h"
+
+namespace quarnel {
+
+// Device-independent pixels of a length in twips, to the nearest pixel.
+int pixels(int twips);
+
+// The rectangle of a control in pixels, relative to its container's outer top-left corner. A line
+// gets the box around its two end points, one pixel wider and higher.
+QRect controlRect(const Control& c);
+
+// Builds the widget of a window with one child widget per control: objectName = control name,
+// placed at its geometry in its container, with its caption or default text, visibility, read-only
+// mode, tooltip and list; the first option of each frame selected; keyboard order by tab index,
+// with the option set as one stop at its selected option; the focus on the first control of that
+// order. Window flags, size and title are the caller's.
+std::unique_ptr<QWidget> buildControls(const WindowDesc& desc);
+
+}  // namespace quarnel
