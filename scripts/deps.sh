@@ -6,6 +6,9 @@ QUARNEL_PACKAGES=(
   fonts-wqy-microhei fonts-arphic-ukai
   clang libclang-rt-14-dev
 )
+# Only scripts/screenshots.sh needs these: a virtual display, a window manager for the title bars,
+# keyboard input and the screen capture.
+QUARNEL_SCREENSHOT_PACKAGES=(xvfb xauth openbox xdotool imagemagick)
 
 # Installs with apt-get only the packages that are not installed yet; apt-get update runs once,
 # and only when something is missing.
