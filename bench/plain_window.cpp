@@ -1,0 +1,43 @@
+// The floor for a window of this size: the main window's 81 controls as plain widgets. For finding
+// where the program's start-up goes, each of the program's own start-up steps can be added:
+//   plain_window [translations] [font] [style] [icon]
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <cstring>
+
+#include "floor_window.h"
+#include "ui/qt/application.h"
+
+namespace {
+
+bool asked(int argc, char* argv[], const char* step) {
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], step) == 0) return true;
+  return false;
+}
+
+// The Chinese locale and Qt's own texts in Simplified Chinese, loaded as the program loads them.
+void chineseTexts(QApplication& app) {
+  const QLocale chinese(QLocale::Chinese, QLocale::China);
+  QLocale::setDefault(chinese);
+  auto* qtTexts = new QTranslator(&app);
+  if (qtTexts->load(chinese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(qtTexts);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  Q_INIT_RESOURCE(quarnel);
+  if (asked(argc, argv, "translations")) chineseTexts(app);
+  if (asked(argc, argv, "font")) QApplication::setFont(quarnel::textFont());
+  if (asked(argc, argv, "icon")) QApplication::setWindowIcon(quarnel::programIcon());
+  std::unique_ptr<QWidget> window = quarnel::bench::plainWindow();
+  if (asked(argc, argv, "style")) window->setStyleSheet(quarnel::captionStyle());
+  window->show();
+  return QApplication::exec();
+}

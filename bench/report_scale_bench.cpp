@@ -1,0 +1,82 @@
+// The report click on report files of 0 bytes, 10 MB and 200 MB. The file grows across years of
+// use and is only ever appended to, so the three times must agree; the program fails when the
+// slowest is more than kLimit times the fastest, which no noise reaches but any reading or
+// rewriting of the existing file does (200 MB take tens of milliseconds to read, a click ~20 us).
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <memory>
+
+#include "bench_util.h"
+#include "report/report_handler.h"
+#include "ui/handlers.h"
+
+namespace quarnel::bench {
+namespace {
+
+constexpr double kLimit = 3.0;
+constexpr long kMegabyte = 1L << 20;
+
+// The bytes of one report section of the worked exterior axis, as the program writes them.
+std::string oneReport(const ScratchDir& dir) {
+  std::string path = dir.file("one.txt");
+  MemoryWindow w = windowWith(exteriorAxis(), false);
+  cmdjs_Click(w);
+  Cmdjss_Click(w, path);
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A report file of report sections, built once per size and cut back to exactly megabytes MB on
+// every call, so that each run starts from the same file.
+const std::string& reportFile(long megabytes) {
+  static ScratchDir dir;
+  static std::map<long, std::string> made;
+  auto [it, fresh] = made.emplace(megabytes, dir.file(std::to_string(megabytes) + "MB.txt"));
+  if (!fresh) {
+    std::filesystem::resize_file(it->second, std::uintmax_t(megabytes * kMegabyte));
+    return it->second;
+  }
+  std::string chunk, one = oneReport(dir);
+  while (long(chunk.size()) < kMegabyte) chunk += one;
+  std::ofstream out(it->second, std::ios::binary);
+  for (long left = megabytes * kMegabyte; left > 0; left -= long(chunk.size()))
+    out.write(chunk.data(), std::streamsize(std::min(left, long(chunk.size()))));
+  if (!out.flush()) throw std::runtime_error("cannot write " + it->second);
+  return it->second;
+}
+
+void BM_ReportClickOnFile(benchmark::State& state) {
+  const std::string& path = reportFile(state.range(0));
+  std::uintmax_t before = std::filesystem::file_size(path);
+  MemoryWindow w = windowWith(exteriorAxis(), false);
+  cmdjs_Click(w);
+  w.setText("counter", "2");
+  for (auto _ : state) Cmdjss_Click(w, path);
+  if (!w.warnings().empty()) state.SkipWithError("the report was not written");
+  state.SetLabel("file of " + std::to_string(before) + " bytes");
+}
+BENCHMARK(BM_ReportClickOnFile)->Arg(0)->Arg(10)->Arg(200)->Unit(benchmark::kMicrosecond);
+
+// 0 when the three sizes agree within kLimit (or fewer were run), 1 otherwise.
+int compare(const std::vector<double>& times) {
+  if (times.size() < 3) return 0;
+  auto [low, high] = std::minmax_element(times.begin(), times.end());
+  double ratio = *high / *low;
+  std::printf("slowest / fastest report click: %.2f (limit %.1f)\n", ratio, kLimit);
+  return ratio <= kLimit ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace quarnel::bench
+
+int main(int argc, char** argv) {
+  quarnel::bench::KeepingReporter reporter;
+  int failed = quarnel::bench::runBenchmarks(argc, argv, reporter);
+  return quarnel::bench::compare(reporter.cpuTimes) | failed;
+}
