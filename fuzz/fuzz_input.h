@@ -2,9 +2,10 @@
 // prints when the run ends.
 //
 // Byte 0 selects the wall type: odd for interior, even for exterior. The remaining bytes are the
-// field texts, in the target's field order, separated by '|'; missing fields are empty. In a text
-// with the mark "*M", what stands before the mark is repeated up to at least 1 MiB and what follows
-// it is appended, so that pasted megabyte texts are reachable from small inputs.
+// field texts, in the target's field order, separated by '|'; missing fields are empty. When byte 0
+// is 0x80 or above, the first text with the mark "*M" is blown up: what stands before the mark is
+// repeated up to a size the target sets (1 MiB for the report) and what follows it is appended, so
+// that long pasted texts are reachable from small inputs without slowing down every other input.
 #pragma once
 
 #include <cstddef>
@@ -16,7 +17,7 @@
 
 namespace quarnel::fuzz {
 
-// The size a blown-up field reaches at least.
+// The size a blown-up field of the report target reaches at least.
 inline constexpr std::size_t kMegabyte = 1 << 20;
 
 struct FieldInput {
@@ -24,8 +25,11 @@ struct FieldInput {
   std::vector<std::string> texts;  // exactly as many as the target has fields
 };
 
-// Splits a fuzz input into the wall type and `count` field texts.
-inline FieldInput splitFields(const std::uint8_t* data, std::size_t size, std::size_t count) {
+// Splits a fuzz input into the wall type and `count` field texts; a marked text is blown up to at
+// least `blownUp` bytes when `mayBlowUp` (if given) accepts what stands before its mark.
+inline FieldInput splitFields(const std::uint8_t* data, std::size_t size, std::size_t count,
+                              std::size_t blownUp,
+                              bool (*mayBlowUp)(const std::string& unit) = nullptr) {
   FieldInput in;
   in.texts.resize(count);
   if (size == 0) return in;
@@ -38,12 +42,15 @@ inline FieldInput splitFields(const std::uint8_t* data, std::size_t size, std::s
       in.texts[field] += static_cast<char>(data[k]);
   }
   for (std::string& text : in.texts) {
+    if (data[0] < 0x80) break;
     const std::size_t mark = text.find("*M");
     if (mark == 0 || mark == std::string::npos) continue;
-    const std::string unit = text.substr(0, mark), rest = text.substr(mark + 2);
-    text.clear();
-    while (text.size() < kMegabyte) text += unit;
+    if (mayBlowUp && !mayBlowUp(text.substr(0, mark))) continue;
+    const std::string rest = text.substr(mark + 2);
+    text.resize(mark);
+    while (text.size() < blownUp) text += text;  // whole repeats of what stood before the mark
     text += rest;
+    break;  // one long text per input keeps every run short
   }
   return in;
 }
