@@ -15,6 +15,7 @@
 #include "app/program.h"
 #include "qt_test_util.h"
 #include "ui/qt/application.h"
+#include "ui/qt/widgets.h"
 #include "ui/window_table.h"
 
 using namespace quarnel;
@@ -123,10 +124,11 @@ class MainWindowTest : public QObject {
 
   void showsCaptionsWholeAndInTheirFonts() {
     for (QGroupBox* frame : window().findChildren<QGroupBox*>()) {
-      QCOMPARE(QFontInfo(frame->font()).family(), captionFamily());
-      QCOMPARE(frame->font().pixelSize(), 14);
-      QCOMPARE(frame->font().weight(), QFont::Normal);
-      QFontMetricsF metrics(frame->font());
+      const QFont font = dynamic_cast<CaptionFrame&>(*frame).captionFont();
+      QCOMPARE(QFontInfo(font).family(), captionFamily());
+      QCOMPARE(font.pixelSize(), 14);
+      QCOMPARE(font.weight(), QFont::Normal);
+      QFontMetricsF metrics(font);
       QVERIFY(metrics.horizontalAdvance(frame->title()) + 16 <= frame->width());
       for (QChar ch : frame->title()) QVERIFY2(metrics.inFont(ch), qPrintable(frame->title()));
     }

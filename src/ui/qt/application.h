@@ -18,8 +18,9 @@ QFont textFont();
 // The family of the frame captions: "隶书" where it is installed, else the Kai font of Debian.
 QString captionFamily();
 
-// The style of the frame captions alone: blue, the caption family, 10.5 points at 96 dots per inch.
-QString captionStyle();
+// The font of the frame captions: "隶书" where it is installed, else the Kai font of Debian; 10.5
+// points at 96 dots per inch, normal weight.
+QFont captionFont();
 
 // The program's icon, a 16 x 16 and a 32 x 32 image.
 QIcon programIcon();

@@ -13,6 +13,8 @@
 #include <map>
 #include <vector>
 
+#include "ui/qt/application.h"
+
 namespace quarnel {
 namespace {
 
@@ -89,7 +91,7 @@ QWidget* makeOption(const Control& c, QWidget* parent, bool selected) {
 QWidget* makeWidget(const Control& c, QWidget* parent, bool firstOption) {
   switch (c.kind) {
     case Kind::Frame:
-      return new QGroupBox(qs(c.caption), parent);
+      return new CaptionFrame(qs(c.caption), parent);
     case Kind::TextBox:
       return makeTextBox(c, parent);
     case Kind::ComboBox:
@@ -130,6 +132,31 @@ void setKeyboardOrder(const WindowDesc& desc, const std::map<std::string, QWidge
 }
 
 }  // namespace
+
+CaptionFrame::CaptionFrame(const QString& caption, QWidget* parent)
+    : QGroupBox(caption, parent), font_(quarnel::captionFont()) {}
+
+void CaptionFrame::paintEvent(QPaintEvent*) {
+  const QColor silver(192, 192, 192), white(255, 255, 255), blue(0, 0, 255);
+  const int top = 7, right = width() - 1, bottom = height() - 1;
+  QPainter p(this);
+  // The groove: silver outside at the top and left, white inside; the reverse at right and bottom.
+  p.fillRect(0, top, width(), 1, silver);
+  p.fillRect(0, top, 1, height() - top, silver);
+  p.fillRect(right, top + 1, 1, bottom - top, white);
+  p.fillRect(1, bottom, width() - 1, 1, white);
+  p.fillRect(1, top + 1, width() - 2, 1, white);
+  p.fillRect(1, top + 1, 1, bottom - top - 1, white);
+  p.fillRect(right - 1, top + 2, 1, bottom - top - 2, silver);
+  p.fillRect(2, bottom - 1, width() - 3, 1, silver);
+  // The caption covers the groove: centred in a box of the window's colour 9 pixels wider than it.
+  QFontMetrics metrics(font_, this);
+  QRectF caption(7, 0, metrics.horizontalAdvance(title()) + 9, metrics.height());
+  p.fillRect(caption, palette().color(QPalette::Window));
+  p.setFont(font_);
+  p.setPen(blue);
+  p.drawText(caption, Qt::AlignCenter, title());
+}
 
 int pixels(int twips) {
   return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) / kTwipsPerPixel;

@@ -22,7 +22,6 @@ std::unique_ptr<QWidget> build(const WindowDesc& desc, Qt::WindowFlags flags) {
 std::unique_ptr<QWidget> buildMainWindow() {
   std::unique_ptr<QWidget> window =
       build(mainWindow(), Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint);
-  window->setStyleSheet(captionStyle());
   return window;
 }
 
