@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <map>
 
+#include "ui/qt/widgets.h"
 #include "ui/window_table.h"
 
 namespace quarnel::bench {
@@ -22,9 +23,10 @@ int px(int twips) {
   return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
-QWidget* plainWidget(const Control& c, QWidget* parent) {
+QWidget* plainWidget(const Control& c, QWidget* parent, bool captionFrames) {
   switch (c.kind) {
     case Kind::Frame:
+      if (captionFrames) return new CaptionFrame(qs(c.caption), parent);
       return new QGroupBox(qs(c.caption), parent);
     case Kind::TextBox:
       return new QLineEdit(qs(c.caption), parent);
@@ -66,11 +68,12 @@ std::unique_ptr<QWidget> bareWindow() {
   return window;
 }
 
-std::unique_ptr<QWidget> plainWindow() {
+std::unique_ptr<QWidget> plainWindow(bool captionFrames) {
   std::unique_ptr<QWidget> window = bareWindow();
   std::map<std::string, QWidget*> made;
   for (const Control& c : mainWindow().controls) {
-    QWidget* w = plainWidget(c, c.container.empty() ? window.get() : made.at(c.container));
+    QWidget* parent = c.container.empty() ? window.get() : made.at(c.container);
+    QWidget* w = plainWidget(c, parent, captionFrames);
     w->setGeometry(box(c));
     if (!c.visible) w->hide();
     made[c.name] = w;

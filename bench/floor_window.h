@@ -13,6 +13,7 @@ std::unique_ptr<QWidget> bareWindow();
 // bareWindow() holding the 81 controls as plain widgets of their kinds (group box, line edit,
 // editable combo box with its list, radio button, push button, label, line frame), with their
 // texts, placed absolutely at their stored geometry in their containers, hidden where stored so.
-std::unique_ptr<QWidget> plainWindow();
+// With captionFrames the frames are the program's own, which draw their captions themselves.
+std::unique_ptr<QWidget> plainWindow(bool captionFrames = false);
 
 }  // namespace quarnel::bench

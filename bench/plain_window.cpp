@@ -1,6 +1,8 @@
 // The floor for a window of this size: the main window's 81 controls as plain widgets. For finding
 // where the program's start-up goes, each of the program's own start-up steps can be added:
-//   plain_window [translations] [font] [style] [icon]
+//   plain_window [translations] [font] [icon] [captions] [stylesheet]
+// captions: the program's frames, which draw their captions themselves; stylesheet: the frames
+// drawn by a style sheet instead, as the program once did, for comparison.
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -28,6 +30,13 @@ void chineseTexts(QApplication& app) {
     QApplication::installTranslator(qtTexts);
 }
 
+// The caption look of the frames as a style sheet, the way the program first drew it.
+const char* const kCaptionStyleSheet =
+    "QGroupBox { font-family: \"AR PL UKai CN\"; font-size: 14px; font-weight: normal; "
+    "color: rgb(0, 0, 255); border: 2px groove rgb(192, 192, 192); margin-top: 7px; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; "
+    "left: 7px; padding: 0px 1px; background-color: palette(window); }";
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -36,8 +45,8 @@ int main(int argc, char* argv[]) {
   if (asked(argc, argv, "translations")) chineseTexts(app);
   if (asked(argc, argv, "font")) QApplication::setFont(quarnel::textFont());
   if (asked(argc, argv, "icon")) QApplication::setWindowIcon(quarnel::programIcon());
-  std::unique_ptr<QWidget> window = quarnel::bench::plainWindow();
-  if (asked(argc, argv, "style")) window->setStyleSheet(quarnel::captionStyle());
+  std::unique_ptr<QWidget> window = quarnel::bench::plainWindow(asked(argc, argv, "captions"));
+  if (asked(argc, argv, "stylesheet")) window->setStyleSheet(QString::fromUtf8(kCaptionStyleSheet));
   window->show();
   return QApplication::exec();
 }

@@ -6,7 +6,8 @@
 #
 #   bench/startup.sh [RUNS]      RUNS rounds (default 10) after one round that is not counted
 #   bench/startup.sh --steps     where the time goes: the plain window with each start-up step of
-#                                the program added (translations, font, style sheet, icon)
+#                                the program added (translations, font, icon, caption frames), and
+#                                with the frames' style sheet the program had at first
 #
 # Exit status 0 when the program is within 1.10 of the 81-widget window in time and in memory,
 # 3 when it is not, other values on errors. The build directory is build/ or $QUARNEL_BUILD_DIR.
@@ -41,12 +42,15 @@ export DISPLAY=":$(cat "$tmp/display")"
 export XDG_RUNTIME_DIR="$tmp/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
+# No session bus: without one Qt would fork dbus-launch at every start, which a desktop never does.
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$tmp/no-bus"
 
 # The programs compared, as "name|command"; the last one is the program itself.
 if $steps; then
   programs=("81 widgets|$bin/plain_window" "+ translations|$bin/plain_window translations"
-    "+ font|$bin/plain_window font" "+ style sheet|$bin/plain_window style"
-    "+ icon|$bin/plain_window icon" "+ all four|$bin/plain_window translations font style icon"
+    "+ font|$bin/plain_window font" "+ icon|$bin/plain_window icon"
+    "+ caption frames|$bin/plain_window captions" "+ style sheet|$bin/plain_window stylesheet"
+    "+ all but sheet|$bin/plain_window translations font icon captions"
     "quarnel|$bin/quarnel")
 else
   programs=("bare window|$bin/bare_window" "81 widgets|$bin/plain_window" "quarnel|$bin/quarnel")
