@@ -10,3 +10,12 @@ cmake --build build -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 # The timed benchmark runs (label "bench") are left out; their short smoke runs are in.
 ctest --test-dir build --output-on-failure -j"$(nproc)" -LE '^bench$'
+
+# The non-GUI tests again with AddressSanitizer and UndefinedBehaviorSanitizer: any report fails.
+cmake -S . -B build-asan -DQUARNEL_GUI=OFF -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_CXX_FLAGS="-O1 -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+cmake --build build-asan -j"$(nproc)"
+UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan --output-on-failure -j"$(nproc)" -LE '^bench$'
+
+# Each libFuzzer target for 20 s on a copy of its seed corpus (longer: scripts/fuzz.sh SECONDS).
+scripts/fuzz.sh 20
