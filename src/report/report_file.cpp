@@ -98,7 +98,9 @@ bool takeBackPath(const std::string& path, off_t before, off_t after) {
 }  // namespace
 
 std::optional<AppendFailure> appendToFile(const std::string& path, std::string_view bytes) {
-  int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+  // Non-blocking: a named pipe without a reader fails at once instead of hanging the click. It
+  // changes nothing for a regular file.
+  int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
   if (fd < 0) return failure(errno);
   lockExclusive(fd);
   struct stat st;

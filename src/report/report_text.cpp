@@ -6,6 +6,9 @@ namespace quarnel {
 
 ReportText& ReportText::add(std::string_view utf8) {
   std::string gbk = toGbk(utf8);
+  // A line break pasted into a field would split the report line: it is written as a blank.
+  for (char& c : gbk)
+    if (c == '\r' || c == '\n') c = ' ';
   bytes_ += gbk;
   column_ += gbk.size();
   return *this;

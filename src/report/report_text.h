@@ -14,7 +14,8 @@ class ReportText {
   // Print zones start at columns 0, 14, 28, ... of a line.
   static constexpr std::size_t kZoneWidth = 14;
 
-  // Writes a UTF-8 text item, converted to GBK, right after what stands on the line.
+  // Writes a UTF-8 text item, converted to GBK, right after what stands on the line; a CR or LF
+  // in it becomes a blank, so that only end() ends a line.
   ReportText& add(std::string_view utf8);
   // Writes blanks up to the smallest multiple of 14 greater than the current column: 1 to 14.
   ReportText& zone();

@@ -94,3 +94,15 @@ TEST(ReportPrintZones, BlanksReachTheNextZoneStartAfterTheColumn) {
 
 }  // namespace
 }  // namespace quarnel
+
+namespace quarnel {
+namespace {
+
+TEST(ReportPrintZones, LineBreaksInsideAnItemBecomeBlanks) {
+  ReportText t;
+  t.add("1\r\n2\n3\r").zone().add("x").end();
+  EXPECT_EQ(t.bytes(), "1  2 3 " + std::string(7, ' ') + "x\r\n");
+}
+
+}  // namespace
+}  // namespace quarnel
