@@ -41,7 +41,6 @@ const char* const kCaptionStyleSheet =
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  Q_INIT_RESOURCE(quarnel);
   if (asked(argc, argv, "translations")) chineseTexts(app);
   if (asked(argc, argv, "font")) QApplication::setFont(quarnel::textFont());
   if (asked(argc, argv, "icon")) QApplication::setWindowIcon(quarnel::programIcon());

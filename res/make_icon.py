@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Draws the program icon, a brick wall under a load arrow, in the 16 colours of the standard
-palette, and writes icon-16.png, icon-32.png and quarnel.ico (both images, 4 bits per pixel).
+palette, and writes icon-16.png, icon-32.png, quarnel.ico (both images, 4 bits per pixel) and
+icon_xpm.h (both images as XPM data, which the program builds its window icon from without
+loading any image-format plugin).
 Run it from anywhere; it writes next to itself. Needs only the Python standard library."""
 import os
 import struct
@@ -83,11 +85,23 @@ def ico(images):
     return out + data
 
 
+def xpm(img, name):
+    """The image as XPM data in a C array: a blank is transparent, 0-9 and a-f the 16 colours."""
+    keys = "0123456789abcdef"
+    size = len(img)
+    lines = ['"%d %d 17 1"' % (size, size), '"  c None"']
+    lines += ['"%s c #%02X%02X%02X"' % ((keys[i],) + c) for i, c in enumerate(PALETTE)]
+    lines += ['"%s"' % "".join(" " if p is None else keys[p] for p in row) for row in img]
+    return "static const char* const %s[] = {\n%s};\n" % (name, ",\n".join(lines))
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     big, small = draw(32), draw(16)
     for name, content in (("icon-32.png", png(big)), ("icon-16.png", png(small)),
-                          ("quarnel.ico", ico([big, small]))):
+                          ("quarnel.ico", ico([big, small])),
+                          ("icon_xpm.h", ("// Written by make_icon.py.\n" + xpm(small, "icon16_xpm")
+                                          + xpm(big, "icon32_xpm")).encode())):
         with open(os.path.join(here, name), "wb") as f:
             f.write(content)
 
