@@ -7,9 +7,6 @@ quarnel_install_deps
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
-export QT_QPA_PLATFORM=offscreen
-# The timed benchmark runs (label "bench") are left out; their short smoke runs are in.
-ctest --test-dir build --output-on-failure -j"$(nproc)" -LE '^bench$'
 
 # The non-GUI tests again with AddressSanitizer and UndefinedBehaviorSanitizer: any report fails.
 cmake -S . -B build-asan -DQUARNEL_GUI=OFF -DCMAKE_BUILD_TYPE=Debug \
@@ -19,3 +16,8 @@ UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan --output-on-failure
 
 # Each libFuzzer target for 20 s on a copy of its seed corpus (longer: scripts/fuzz.sh SECONDS).
 scripts/fuzz.sh 20
+
+# Every test of the program last, so that its summary closes the output.
+export QT_QPA_PLATFORM=offscreen
+# The timed benchmark runs (label "bench") are left out; their short smoke runs are in.
+ctest --test-dir build --output-on-failure -j"$(nproc)" -LE '^bench$'
