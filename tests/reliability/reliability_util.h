@@ -12,37 +12,14 @@
 #include <utility>
 #include <vector>
 
+#include "../common/test_files.h"
 #include "ui/window.h"
 
 namespace quarnel::reliability {
 
-// A fresh folder under the temporary folder, removed with everything in it at the end.
-class ScratchDir {
- public:
-  ScratchDir() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "quarnel-reliability-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a scratch folder");
-    path_ = pattern;
-  }
-  ~ScratchDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
-
-inline std::string readBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void writeBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using test::readBytes;
+using test::ScratchDir;
+using test::writeBytes;
 
 using FieldTexts = std::vector<std::pair<const char*, std::string>>;
 
