@@ -8,6 +8,7 @@
 #include <unistd.h>
 #endif
 
+#include "calc/calculation.h"
 #include "calc/number.h"
 #include "report/report_file.h"
 #include "report/report_sections.h"
@@ -58,12 +59,12 @@ void Cmdjss_Click(Window& w, const std::string& path) {
     if (w.isSelected("optwq")) writeExterior(report, w, headerDue);
     if (w.isSelected("Optnq")) writeInterior(report, w);
   } catch (const std::exception& e) {  // no GBK converter on this system
-    w.warn(failureText(path, {e.what(), false}), "提示");
+    w.warn(failureText(path, {e.what(), false}), kNoticeTitle);
     return;
   }
   if (!report.bytes().empty()) {
     if (std::optional<AppendFailure> f = appendToFile(path, report.bytes())) {
-      w.warn(failureText(path, *f), "提示");
+      w.warn(failureText(path, *f), kNoticeTitle);
       return;
     }
   }

@@ -4,6 +4,8 @@
 #include <QtGlobal>
 #include <exception>
 
+#include "calc/calculation.h"
+
 namespace quarnel {
 
 const char* const kFailureMessage =
@@ -26,7 +28,7 @@ void runHandler(QWidget* parent, const std::function<void()>& handler) {
     reason = "unknown failure";
   }
   qWarning("quarnel: a handler failed: %s", reason);
-  showWarning(parent, QString::fromUtf8(kFailureMessage), QStringLiteral("提示"));
+  showWarning(parent, QString::fromUtf8(kFailureMessage), QString::fromUtf8(kNoticeTitle));
 }
 
 }  // namespace quarnel
