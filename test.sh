@@ -17,7 +17,19 @@ UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan --output-on-failure
 # Each libFuzzer target for 20 s on a copy of its seed corpus (longer: scripts/fuzz.sh SECONDS).
 scripts/fuzz.sh 20
 
-# Every test of the program last, so that its summary closes the output.
+# Every test of the Linux program, then the Windows stage.
 export QT_QPA_PLATFORM=offscreen
 # The timed benchmark runs (label "bench") are left out; their short smoke runs are in.
 ctest --test-dir build --output-on-failure -j"$(nproc)" -LE '^bench$'
+
+# Windows: the same sources cross-built with MinGW-w64 into build-win/, their tests run under Wine
+# in a private prefix made anew for this run, on a virtual display. The GBK agreement test compares
+# with the conversion table that the Linux tests above wrote into build/.
+unset QT_QPA_PLATFORM
+cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARNEL_LINUX_BUILD="$PWD/build"
+cmake --build build-win -j"$(nproc)"
+export WINEPREFIX="$PWD/build-win/wineprefix"
+scripts/wine-prefix.sh
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build-win --output-on-failure
+wineserver -k || true

@@ -6,7 +6,7 @@ QUARNEL_PACKAGES=(
   fonts-wqy-microhei fonts-arphic-ukai
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix googletest wine wine64 nsis
-  xvfb x11-utils desktop-file-utils appstream file
+  xvfb xauth x11-utils desktop-file-utils appstream file
 )
 # Only scripts/screenshots.sh needs these: a virtual display, a window manager for the title bars,
 # keyboard input and the screen capture.
