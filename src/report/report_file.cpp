@@ -1,13 +1,10 @@
 #include "report/report_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <share.h>
-#include <sys/stat.h>
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -18,44 +15,111 @@
 
 namespace quarnel {
 
+#ifdef _WIN32
+
 namespace {
 
-AppendFailure failure(int err, bool leftOver = false) {
-  return {std::strerror(err), leftOver};
+std::wstring wide(const std::string& utf8) {
+  int n = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
+  std::wstring out(n > 0 ? n - 1 : 0, L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, out.data(), n);
+  return out;
+}
+
+// The reason for the user: our own Chinese words for the errors a report file meets, otherwise
+// the system's text in the user's language.
+AppendFailure failure(DWORD err, bool leftOver = false) {
+  static const struct {
+    DWORD code;
+    const char* text;
+  } kTexts[] = {
+      {ERROR_ACCESS_DENIED, "拒绝访问（没有写入权限，或文件只读，或同名的是文件夹）"},
+      {ERROR_SHARING_VIOLATION, "文件正被另一个程序使用"},
+      {ERROR_LOCK_VIOLATION, "文件的一部分被另一个程序锁定"},
+      {ERROR_DISK_FULL, "磁盘空间不足"},
+      {ERROR_HANDLE_DISK_FULL, "磁盘空间不足"},
+      {ERROR_FILE_TOO_LARGE, "文件太大，超过了允许的大小"},
+      {ERROR_PATH_NOT_FOUND, "找不到文件所在的路径"},
+      {ERROR_INVALID_DRIVE, "找不到指定的驱动器"},
+      {ERROR_NOT_READY, "设备未就绪"},
+      {ERROR_WRITE_PROTECT, "介质写保护"},
+      {ERROR_INVALID_NAME, "文件名不正确"},
+  };
+  std::string reason;
+  for (const auto& t : kTexts)
+    if (t.code == err) reason = t.text;
+  if (reason.empty()) {
+    wchar_t* text = nullptr;
+    DWORD n = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, err, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    while (n > 0 && (text[n - 1] == L'\r' || text[n - 1] == L'\n' || text[n - 1] == L' ')) --n;
+    int m = WideCharToMultiByte(CP_UTF8, 0, text, int(n), nullptr, 0, nullptr, nullptr);
+    reason.assign(m, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, int(n), reason.data(), m, nullptr, nullptr);
+    LocalFree(text);
+  }
+  return {reason + "（错误代码 " + std::to_string(err) + "）", leftOver, false};
+}
+
+// Cuts the file back to its length `before` when it still ends exactly where this append left it;
+// whether nothing of the append is left.
+bool takeBack(HANDLE file, LONGLONG before, LONGLONG after) {
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file, &size)) return false;
+  if (size.QuadPart == before) return true;
+  LARGE_INTEGER to;
+  to.QuadPart = before;
+  return size.QuadPart == after && SetFilePointerEx(file, to, nullptr, FILE_BEGIN) &&
+         SetEndOfFile(file);
 }
 
 }  // namespace
 
-#ifdef _WIN32
-
-// Windows: the file is opened deny-write, which keeps other writers out for the click.
+// Windows: the whole file is locked against the other writers for the click (LockFileEx waits
+// for the lock like flock does); a program that holds the file open without sharing makes the
+// open fail at once.
 std::optional<AppendFailure> appendToFile(const std::string& path, std::string_view bytes) {
-  int n = MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, nullptr, 0);
-  std::wstring wide(n, L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, wide.data(), n);
-  int fd = -1;
-  int err = _wsopen_s(&fd, wide.c_str(), _O_WRONLY | _O_APPEND | _O_CREAT | _O_BINARY, _SH_DENYWR,
-                      _S_IREAD | _S_IWRITE);
-  if (err != 0) return failure(err);
-  __int64 before = _filelengthi64(fd);
+  HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    DWORD err = GetLastError();
+    AppendFailure f = failure(err);
+    f.refused = err == ERROR_ACCESS_DENIED;
+    return f;
+  }
+  OVERLAPPED whole{};
+  LARGE_INTEGER end{}, zero{};
+  if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole) ||
+      !SetFilePointerEx(file, zero, &end, FILE_END)) {
+    DWORD err = GetLastError();
+    CloseHandle(file);
+    return failure(err);
+  }
   std::size_t done = 0;
   while (done < bytes.size()) {
-    int w = _write(fd, bytes.data() + done, unsigned(bytes.size() - done));
-    if (w <= 0) {
-      err = w < 0 ? errno : ENOSPC;
-      bool back = _chsize_s(fd, before) == 0;
-      _close(fd);
-      return failure(err, done > 0 && !back);
+    DWORD chunk = DWORD(std::min<std::size_t>(bytes.size() - done, 1u << 30)), wrote = 0;
+    BOOL ok = WriteFile(file, bytes.data() + done, chunk, &wrote, nullptr);
+    done += wrote;
+    if (!ok || wrote == 0) {
+      DWORD err = ok ? ERROR_DISK_FULL : GetLastError();
+      bool back = done == 0 || takeBack(file, end.QuadPart, end.QuadPart + LONGLONG(done));
+      CloseHandle(file);
+      return failure(err, !back);
     }
-    done += std::size_t(w);
   }
-  if (_close(fd) != 0) return failure(errno);
+  UnlockFileEx(file, 0, MAXDWORD, MAXDWORD, &whole);
+  if (!CloseHandle(file)) return failure(GetLastError());
   return std::nullopt;
 }
 
 #else
 
 namespace {
+
+AppendFailure failure(int err, bool leftOver = false) {
+  return {std::strerror(err), leftOver};
+}
 
 // Waits for the exclusive lock. Where the file system has no such locks, the append goes on
 // unlocked; the end-of-file check of takeBack still keeps other programs' bytes safe.

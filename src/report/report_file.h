@@ -9,8 +9,9 @@ namespace quarnel {
 
 // Why an append failed.
 struct AppendFailure {
-  std::string reason;     // the system's own text for the error
+  std::string reason;     // what went wrong, in words for the user
   bool leftOver = false;  // part of the text stayed in the file: it could not be taken back
+  bool refused = false;   // the system refused to open the file for lack of access rights
 };
 
 // Opens the file at path (UTF-8) for appending, creating it when missing, and appends bytes in one

@@ -3,7 +3,10 @@
 #include <cstdlib>
 #include <exception>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <shlobj.h>
+#include <windows.h>
+#else
 #include <pwd.h>
 #include <unistd.h>
 #endif
@@ -47,11 +50,35 @@ std::string reportPath() {
 #endif
 }
 
+std::string fallbackReportPath() {
+#ifdef _WIN32
+  wchar_t* folder = nullptr;
+  std::string path;
+  if (SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, &folder) == S_OK) {
+    int n = WideCharToMultiByte(CP_UTF8, 0, folder, -1, nullptr, 0, nullptr, nullptr);
+    path.assign(n > 0 ? n - 1 : 0, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, folder, -1, path.data(), n, nullptr, nullptr);
+    path += "\\Quarnel书.txt";
+  }
+  CoTaskMemFree(folder);
+  return path;
+#else
+  return {};
+#endif
+}
+
 void Cmdjss_Click(Window& w) {
-  Cmdjss_Click(w, reportPath());
+  static ReportFiles files{reportPath(), fallbackReportPath()};
+  Cmdjss_Click(w, files);
 }
 
 void Cmdjss_Click(Window& w, const std::string& path) {
+  ReportFiles files{path, {}};
+  Cmdjss_Click(w, files);
+}
+
+void Cmdjss_Click(Window& w, ReportFiles& files) {
+  const std::string& path = files.path;
   bool headerDue = !headerWritten(w);
   ReportText report;
   try {
@@ -62,14 +89,23 @@ void Cmdjss_Click(Window& w, const std::string& path) {
     w.warn(failureText(path, {e.what(), false}), kNoticeTitle);
     return;
   }
+  bool inFallback = false;
   if (!report.bytes().empty()) {
-    if (std::optional<AppendFailure> f = appendToFile(path, report.bytes())) {
-      w.warn(failureText(path, *f), kNoticeTitle);
-      return;
+    std::optional<AppendFailure> f = appendToFile(path, report.bytes());
+    if (f && f->refused && !files.fallback.empty()) {
+      f = appendToFile(files.fallback, report.bytes());
+      if (f) return w.warn(failureText(files.fallback, *f), kNoticeTitle);
+      inFallback = true;
+    } else if (f) {
+      return w.warn(failureText(path, *f), kNoticeTitle);
     }
   }
   w.setText("counter", "2");
   w.setFocus("zxh");
+  if (inFallback && !files.toldFallback) {
+    files.toldFallback = true;
+    w.warn("系统不允许写入 " + path + "，计算书已写入：\n" + files.fallback, kNoticeTitle);
+  }
 }
 
 }  // namespace quarnel

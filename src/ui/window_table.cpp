@@ -139,7 +139,12 @@ std::vector<Control> mainControls() {
   };
   for (Control& c : v) {
     if (c.name == "zjxs") c.items = {"1.00", "0.90", "0.85", "0.70", "0.65", "0.60", "0.55"};
+      // The tooltip names the file the report goes to; a Linux user has no drive C to look on.
+#ifdef _WIN32
     if (c.name == "Cmdjss") c.tooltip = "生成(C:\\Quarnel书.txt)文件";
+#else
+    if (c.name == "Cmdjss") c.tooltip = "生成(~/Quarnel书.txt)文件";
+#endif
   }
   return v;
 }
