@@ -14,10 +14,7 @@ namespace quarnel::test {
 
 // Handles what the posted messages caused, and what that caused in turn.
 inline void settle() {
-  for (int i = 0; i < 4; ++i) {
-    pumpMessages(false);
-    Sleep(2);
-  }
+  for (int i = 0; i < 4; ++i, Sleep(2)) pumpMessages(false);
 }
 
 inline void press(WORD key, bool shift = false) {
@@ -28,26 +25,22 @@ inline void press(WORD key, bool shift = false) {
   PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
   PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
   settle();
-  keys[VK_SHIFT] = 0;
-  SetKeyboardState(keys);
 }
 
 inline void type(const std::wstring& chars) {
-  for (wchar_t c : chars) {
-    PostMessageW(GetFocus(), WM_CHAR, c, 1);
-    settle();
-  }
+  for (wchar_t c : chars) PostMessageW(GetFocus(), WM_CHAR, c, 1), settle();
 }
+
+struct Box {
+  HWND owner;
+  std::string text, title;
+};
 
 // The program with its main window shown as at start; the warning boxes are recorded.
 class ProgramTest : public ::testing::Test {
  protected:
-  struct Box {
-    HWND owner;
-    std::string text, title;
-  };
   void SetUp() override {
-    p.main().warningBox = [this](HWND owner, const std::wstring& text, const std::wstring& title) {
+    w.warningBox = [this](HWND owner, const std::wstring& text, const std::wstring& title) {
       boxes.push_back({owner, utf8(text), utf8(title)});
     };
     p.show();
