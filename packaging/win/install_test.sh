@@ -8,7 +8,8 @@
 # Needs $DISPLAY (Xvfb), xwininfo and xprop; uses $WINEPREFIX (made by scripts/wine-prefix.sh).
 set -euo pipefail
 setup=$1 program=$2
-: "${WINEPREFIX:?WINEPREFIX must name the Wine prefix of the tests}"
+# The prefix of the Windows tests: $WINEPREFIX, or wineprefix next to the installer.
+export WINEPREFIX="${WINEPREFIX:-$(cd "$(dirname "$setup")" && pwd)/wineprefix}"
 : "${DISPLAY:?needs an X display, e.g. xvfb-run}"
 # As scripts/wine.sh, and no menu entries of the host desktop for the shortcut.
 export WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
