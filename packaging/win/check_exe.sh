@@ -3,7 +3,8 @@
 #   check_exe.sh OBJDUMP WINDRES EXE
 # - a 64-bit (x86-64) program of the Windows GUI subsystem;
 # - its import table names only DLLs that come with Windows (so the C++ runtime, libgcc and
-#   winpthread are linked in statically, and no toolkit DLL is needed);
+#   winpthread are linked in statically, and no toolkit DLL is needed), and no function that
+#   Windows 7 to 8.1 lack;
 # - its version record: 2.0.0.10 numeric, "2.00.0010", the names, the Chinese (PRC) Unicode block;
 # - one icon group of a 32 x 32 and a 16 x 16 image in 16 colours, and the application manifest.
 set -uo pipefail
@@ -29,6 +30,17 @@ for dll in $dlls; do
     *" $dll "*) echo "imports $dll" ;;
     *) fail "imports $dll, which does not come with Windows" ;;
   esac
+done
+
+# Functions that Windows 7 to 8.1 lack: a program importing one at load time does not start there.
+# The per-monitor DPI functions are looked up at run time instead.
+newer="GetDpiForWindow GetDpiForSystem AdjustWindowRectExForDpi GetSystemMetricsForDpi
+  SystemParametersInfoForDpi SetProcessDpiAwarenessContext SetThreadDpiAwarenessContext
+  EnableNonClientDpiScaling GetDpiForMonitor SetProcessDpiAwareness"
+functions=$(sed -nE 's/^[[:space:]]+[0-9a-f]+[[:space:]]+[0-9]+[[:space:]]+([A-Za-z_][A-Za-z0-9_]*)$/\1/p' <<<"$headers")
+grep -qx 'CreateWindowExW' <<<"$functions" || fail "the imported functions cannot be read (no CreateWindowExW)"
+for f in $newer; do
+  grep -qx "$f" <<<"$functions" && fail "imports $f, which Windows 7 to 8.1 lack"
 done
 
 # The resources as a resource script.
