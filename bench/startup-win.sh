@@ -11,7 +11,7 @@
 # not, other values on errors. Builds map_watch in the Linux build (build/ or $QUARNEL_BUILD_DIR)
 # and the programs in the cross build (build-win/ or $QUARNEL_WIN_BUILD_DIR). The Wine prefix is
 # the benchmark's own ($QUARNEL_WIN_BUILD_DIR/wineprefix-bench, made on first use), so that the
-# Wine server it keeps running disturbs no other Wine work; QUARNEL_DISPLAY=N takes display :N.
+# Wine server it keeps running disturbs no other Wine work; QUARNEL_DISPLAY=:N takes display :N.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-15}
@@ -45,6 +45,7 @@ trap cleanup EXIT
 
 # A private X server without window manager (as bench/startup.sh).
 if [ -n "${QUARNEL_DISPLAY:-}" ]; then
+  QUARNEL_DISPLAY=${QUARNEL_DISPLAY#:}
   Xvfb ":$QUARNEL_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset 2>"$tmp/xvfb.log" &
   xvfb=$!
   echo "$QUARNEL_DISPLAY" >"$tmp/display"
