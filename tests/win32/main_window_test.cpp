@@ -142,8 +142,10 @@ TEST_F(ProgramTest, DefaultWindowCalculateShowsTheWarningBox) {
     KillTimer(nullptr, timer);
   };
   w.setText("dhz", "1");
+  w.setFocus("cmdjs");
   w.click("cmdjs");
   ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(w.focused(), "cmdjs");  // back where it was when the box closed
   EXPECT_EQ(shown[0].owner, w.hwnd());
   EXPECT_EQ(shown[0].title, "提示");
   EXPECT_EQ(shown[0].text, "墙长度输入错!");

@@ -67,7 +67,7 @@ ClassAndStyle classAndStyle(const Control& c, bool firstOption) {
       return {L"EDIT", ES_AUTOHSCROLL | (c.readOnly ? ES_READONLY : 0u) | stop, WS_EX_CLIENTEDGE};
     case Kind::ComboBox:
       return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | stop, 0};
-    case Kind::Option:
+    case Kind::Option:  // one group; checking an option makes it the group's tab stop
       return {L"BUTTON", BS_AUTORADIOBUTTON | (firstOption ? stop : 0u), 0};
     case Kind::Button:
       return {L"BUTTON", BS_PUSHBUTTON | stop, 0};

@@ -108,16 +108,6 @@ LRESULT Win32Window::handle(UINT message, WPARAM wp, LPARAM lp) {
         std::string name = nameOf(reinterpret_cast<HWND>(lp));
         const Control* c = name.empty() ? nullptr : findControl(desc_, name);
         if (!c || (c->kind != Kind::Button && c->kind != Kind::Option)) return 0;
-        if (c->kind == Kind::Option) {
-          // The option set is one stop of the keyboard order, at its selected option.
-          for (const Control& other : desc_.controls) {
-            if (other.kind != Kind::Option || other.container != c->container) continue;
-            HWND o = controls_.at(other.name);
-            LONG s = GetWindowLongW(o, GWL_STYLE) & ~WS_TABSTOP;
-            if (SendMessageW(o, BM_GETCHECK, 0, 0) == BST_CHECKED) s |= WS_TABSTOP;
-            SetWindowLongW(o, GWL_STYLE, s);
-          }
-        }
         if (onClick) onClick(name);
       }
       return 0;
