@@ -64,7 +64,8 @@ HFONT createTextFont(UINT dpi) {
   const std::wstring& family = textFamily();
   bool song =
       family == L"宋体" || family == L"SimSun" || family == L"NSimSun" || family == L"新宋体";
-  return createFont(family, song ? MulDiv(9, dpi, 72) : MulDiv(11, dpi, 96));
+  // Rounded down, so that a text never grows faster than the box it stands in.
+  return createFont(family, song ? MulDiv(9, dpi, 72) : static_cast<int>(11 * dpi / 96));
 }
 
 HFONT createCaptionFont(UINT dpi) {
