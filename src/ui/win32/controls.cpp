@@ -91,7 +91,35 @@ RECT placeOf(const Control& c, UINT dpi) {
   return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + width, std::max(y1, y2) + width};
 }
 
+// A function of user32 that older Windows lack (the per-monitor density ones came with Windows 10
+// 1607), or nullptr: linked by name, the program would not start on Windows 7 to 8.1 at all.
+template <typename Function>
+Function user32(const char* name) {
+  FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
+// The window's frame around a client area at a density.
+void frameAround(RECT& client, DWORD style, DWORD exStyle, UINT dpi) {
+  using Adjust = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+  static const Adjust adjust = user32<Adjust>("AdjustWindowRectExForDpi");
+  if (adjust)
+    adjust(&client, style, FALSE, exStyle, dpi);
+  else
+    AdjustWindowRectEx(&client, style, FALSE, exStyle);
+}
+
 }  // namespace
+
+UINT windowDpi(HWND window) {
+  using GetDpi = UINT(WINAPI*)(HWND);
+  static const GetDpi getDpi = user32<GetDpi>("GetDpiForWindow");
+  if (getDpi) return getDpi(window);
+  HDC screen = GetDC(nullptr);
+  UINT dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSX));
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
 
 int scaled(int twips, UINT dpi) {
   return MulDiv(twips, static_cast<int>(dpi), 1440);
@@ -171,7 +199,7 @@ void Win32Window::layOut(UINT dpi) {
   // The window's frame around the client area of the stored size; corrected by what the window
   // system actually gives where its frame is not drawn for the window's density.
   RECT frame{0, 0, scaled(desc_.clientWidth, dpi), scaled(desc_.clientHeight, dpi)};
-  AdjustWindowRectExForDpi(&frame, style_, FALSE, exStyle_, dpi);
+  frameAround(frame, style_, exStyle_, dpi);
   SIZE size{frame.right - frame.left, frame.bottom - frame.top};
   for (int round = 0; round < 3; ++round) {
     SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,

@@ -84,7 +84,7 @@ Win32Window::Win32Window(const WindowDesc& desc, DWORD style, DWORD exStyle)
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
   lineBrush_ = CreateSolidBrush(RGB(128, 128, 128));
   createControls();
-  layOut(GetDpiForWindow(hwnd_));
+  layOut(windowDpi(hwnd_));
 }
 
 Win32Window::~Win32Window() {

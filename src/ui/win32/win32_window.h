@@ -23,6 +23,10 @@ std::string utf8(std::wstring_view text);
 // A length in twips in pixels at a screen density (15 twips are one pixel at 96 dots per inch).
 int scaled(int twips, UINT dpi);
 
+// The density of the screen the window is on (per monitor where Windows knows it, from Windows 10
+// 1607 on; else the system's).
+UINT windowDpi(HWND window);
+
 class Win32Window : public Window {
  public:
   // Creates the window, hidden, with its caption, a client area of the stored size at the density
