@@ -59,7 +59,8 @@ ClassAndStyle classAndStyle(const Control& c, bool firstOption) {
   const DWORD stop = WS_TABSTOP | WS_GROUP;
   switch (c.kind) {
     case Kind::Frame:
-      return {L"BUTTON", BS_GROUPBOX | WS_GROUP | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
+      return {L"BUTTON", BS_GROUPBOX | WS_GROUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+              WS_EX_CONTROLPARENT};
     case Kind::TextBox:
       if (c.multiLine)
         return {L"EDIT", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | stop,

@@ -91,7 +91,7 @@ bool pumpMessages(bool wait) {
     HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     wchar_t cls[32] = L"";
     if (root) GetClassNameW(root, cls, 32);
-    if (root && std::wstring(cls) == L"QuarnelWindow" && IsDialogMessageW(root, &msg)) continue;
+    if (root && std::wstring(cls) == kWindowClass && IsDialogMessageW(root, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -9,8 +9,6 @@
 namespace quarnel {
 namespace {
 
-constexpr const wchar_t* kClassName = L"QuarnelWindow";
-
 void registerClass() {
   static const bool registered = [] {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
@@ -25,7 +23,7 @@ void registerClass() {
     cls.hIconSm = static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, 16, 16, 0));
     cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     cls.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    cls.lpszClassName = kClassName;
+    cls.lpszClassName = kWindowClass;
     return RegisterClassExW(&cls) != 0;
   }();
   (void)registered;
@@ -76,7 +74,7 @@ Win32Window::Win32Window(const WindowDesc& desc, DWORD style, DWORD exStyle)
     MessageBoxW(owner, text.c_str(), title.c_str(), MB_ICONEXCLAMATION | MB_OK);
   };
   registerClass();
-  hwnd_ = CreateWindowExW(exStyle, kClassName, wide(desc.caption).c_str(), style, CW_USEDEFAULT,
+  hwnd_ = CreateWindowExW(exStyle, kWindowClass, wide(desc.caption).c_str(), style, CW_USEDEFAULT,
                           CW_USEDEFAULT, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr),
                           nullptr);
   if (!hwnd_) throw std::runtime_error("cannot create the window " + desc.name);

@@ -20,6 +20,9 @@ namespace quarnel {
 std::wstring wide(std::string_view text);
 std::string utf8(std::wstring_view text);
 
+// The window class of the program's windows.
+inline constexpr const wchar_t* kWindowClass = L"QuarnelWindow";
+
 // A length in twips in pixels at a screen density (15 twips are one pixel at 96 dots per inch).
 int scaled(int twips, UINT dpi);
 
