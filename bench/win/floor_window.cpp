@@ -29,7 +29,8 @@ LRESULT CALLBACK windowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcW(w, msg, wp, lp);
 }
 
-HWND bareWindow(HINSTANCE instance, UINT dpi) {
+// The empty window, sized for the density of its screen, which it returns in dpi.
+HWND bareWindow(HINSTANCE instance, UINT& dpi) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = windowProc;
@@ -41,11 +42,15 @@ HWND bareWindow(HINSTANCE instance, UINT dpi) {
   RegisterClassExW(&wc);
   const WindowDesc& desc = mainWindow();
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  HWND window =
+      CreateWindowExW(0, wc.lpszClassName, wide(desc.caption).c_str(), style, CW_USEDEFAULT,
+                      CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, nullptr);
+  dpi = windowDpi(window);
   RECT r{0, 0, scaled(desc.clientWidth, dpi), scaled(desc.clientHeight, dpi)};
   AdjustWindowRectEx(&r, style, FALSE, 0);
-  return CreateWindowExW(0, wc.lpszClassName, wide(desc.caption).c_str(), style, CW_USEDEFAULT,
-                         CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
-                         instance, nullptr);
+  SetWindowPos(window, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return window;
 }
 
 void addControls(HWND window, HINSTANCE instance, UINT dpi) {
@@ -96,7 +101,7 @@ void addControls(HWND window, HINSTANCE instance, UINT dpi) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command, int show) {
-  const UINT dpi = GetDpiForSystem();
+  UINT dpi = 96;
   HWND window = bareWindow(instance, dpi);
   if (lstrcmpW(command, L"plain") == 0) addControls(window, instance, dpi);
   ShowWindow(window, show);
