@@ -35,7 +35,7 @@ within() {
 }
 
 # Leftovers of an earlier run that failed half-way.
-rm -rf "$dir" "$link"
+rm -rf "$dir" "$dir.reg" "$link"
 registered && wine reg delete "$key" /f >/dev/null
 ! shown || fail "a window \"$title\" is already open"
 
