@@ -158,33 +158,22 @@ TEST_F(ProgramTest, DefaultWindowCalculateShowsTheWarningBox) {
 TEST_F(ProgramTest, ReportClickAppendsTheDefaultReport) {
   auto B = [](int n) { return std::string(n, ' '); };
   const std::string rule(70, '-'),
-      lines[] = {rule,
-                 B(26) + "----Quarnel书----",
-                 rule,
-                 "基本数据",
-                 "砖墙容重：22(kn/m3)" + B(9) + "门窗容重：0.45(kn/m3)",
-                 "楼面活荷：2.0(kn/m2)" + B(8) + "楼面恒荷：3.60(kn/m2)",
-                 "屋面活荷：0.7(kn/m2)" + B(8) + "屋面恒荷：7.0(kn/m2)",
-                 "女儿墙线荷载：6.858(kn/m)",
-                 rule,
-                 "轴线号:A" + B(6) + "计算类型：外墙",
-                 "阳台挑出宽度：1.2(m)" + B(8) + "阳台总长度：(m)",
-                 "折算层高：(m)" + B(1) + "  墙体计算层数：(层)   楼面计算层数：(层)",
-                 "活荷折减系数：0.65" + B(10) + "折算墙厚：(m)" + B(1) + "    墙长度：(m)",
-                 "门窗面积：(m2)" + B(14) + "  楼面计算板跨：(m)    隔墙数量：0(道)",
-                 "[计算结果]",
-                 "恒荷载=(kn/m)" + B(1) + "活荷载=(kn/m)",
-                 "折减后活荷载=(kn/m)",
-                 "设计值=恒荷载+活荷载（折减）=(kn/m)",
-                 rule};
-  std::string expected;
-  for (const std::string& line : lines) {
-    std::wstring u = wide(line);
-    std::string gbk(u.size() * 2, '\0');
-    gbk.resize(WideCharToMultiByte(936, 0, u.c_str(), (int)u.size(), gbk.data(), (int)gbk.size(),
-                                   nullptr, nullptr));
-    expected += gbk + "\r\n";
-  }
+      lines = rule + "\n" + B(26) + "----Quarnel书----\n" + rule +
+              "\n基本数据\n砖墙容重：22(kn/m3)" + B(9) +
+              "门窗容重：0.45(kn/m3)\n楼面活荷：2.0(kn/m2)" + B(8) +
+              "楼面恒荷：3.60(kn/m2)\n屋面活荷：0.7(kn/m2)" + B(8) + "屋面恒荷：7.0(kn/m2)\n" +
+              "女儿墙线荷载：6.858(kn/m)\n" + rule + "\n轴线号:A" + B(6) + "计算类型：外墙\n" +
+              "阳台挑出宽度：1.2(m)" + B(8) + "阳台总长度：(m)\n折算层高：(m)" + B(1) +
+              "  墙体计算层数：(层)   楼面计算层数：(层)\n活荷折减系数：0.65" + B(10) +
+              "折算墙厚：(m)" + B(1) + "    墙长度：(m)\n门窗面积：(m2)" + B(14) +
+              "  楼面计算板跨：(m)    隔墙数量：0(道)\n" + "[计算结果]\n恒荷载=(kn/m)" + B(1) +
+              "活荷载=(kn/m)\n折减后活荷载=(kn/m)\n" + "设计值=恒荷载+活荷载（折减）=(kn/m)\n" +
+              rule + "\n";
+  std::wstring u = wide(lines);
+  std::string gbk(u.size() * 2, '\0'), expected;
+  gbk.resize(WideCharToMultiByte(936, 0, u.c_str(), (int)u.size(), gbk.data(), (int)gbk.size(),
+                                 nullptr, nullptr));
+  for (char c : gbk) expected += c == '\n' ? std::string("\r\n") : std::string(1, c);
   std::filesystem::path file = std::filesystem::temp_directory_path() / "quarnel-win32-report.txt";
   std::filesystem::remove(file);
   p.reportFile = utf8(file.wstring());
