@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Checks a built quarnel.exe without running it:
+#   check_exe.sh OBJDUMP WINDRES EXE
+# - a 64-bit (x86-64) program of the Windows GUI subsystem;
+# - its import table names only DLLs that come with Windows (so the C++ runtime, libgcc and
+#   winpthread are linked in statically, and no toolkit DLL is needed), and no function that
+#   Windows 7 to 8.1 lack;
+# - its version record: 2.0.0.10 numeric, "2.00.0010", the names, the Chinese (PRC) Unicode block;
+# - one icon group of a 32 x 32 and a 16 x 16 image in 16 colours, and the application manifest.
+set -uo pipefail
+objdump=$1 windres=$2 exe=$3
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+headers=$("$objdump" -p "$exe") || { echo "FAIL: $objdump cannot read $exe" >&2; exit 1; }
+grep -q 'file format pei-x86-64' <<<"$headers" || fail "not a 64-bit x86-64 Windows program"
+grep -qE '^Subsystem[[:space:]]+0*2[[:space:]]' <<<"$headers" || fail "not of the Windows GUI subsystem"
+
+# DLLs that every Windows from 7 on has in its system folder (lower case).
+system_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll shell32.dll ole32.dll oleaut32.dll
+  advapi32.dll comdlg32.dll msvcrt.dll uxtheme.dll imm32.dll shlwapi.dll version.dll dwmapi.dll
+  ws2_32.dll winmm.dll ntdll.dll "
+dlls=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr 'A-Z' 'a-z' | tr -d '\r')
+[ -n "$dlls" ] || fail "no import table found"
+for dll in $dlls; do
+  case "$system_dlls" in
+    *" $dll "*) echo "imports $dll" ;;
+    *) fail "imports $dll, which does not come with Windows" ;;
+  esac
+done
+
+# Functions that Windows 7 to 8.1 lack: a program importing one at load time does not start there.
+# The per-monitor DPI functions are looked up at run time instead.
+newer="GetDpiForWindow GetDpiForSystem AdjustWindowRectExForDpi GetSystemMetricsForDpi
+  SystemParametersInfoForDpi SetProcessDpiAwarenessContext SetThreadDpiAwarenessContext
+  EnableNonClientDpiScaling GetDpiForMonitor SetProcessDpiAwareness"
+functions=$(sed -nE 's/^[[:space:]]+[0-9a-f]+[[:space:]]+[0-9]+[[:space:]]+([A-Za-z_][A-Za-z0-9_]*)$/\1/p' <<<"$headers")
+grep -qx 'CreateWindowExW' <<<"$functions" || fail "the imported functions cannot be read (no CreateWindowExW)"
+for f in $newer; do
+  grep -qx "$f" <<<"$functions" && fail "imports $f, which Windows 7 to 8.1 lack"
+done
+
+# The resources as a resource script.
+rc=$("$windres" -i "$exe" -O rc 2>&1) || { echo "FAIL: $windres cannot read the resources: $rc" >&2; exit 1; }
+expect() { # expect DESCRIPTION EXTENDED-REGEX
+  grep -qE "$2" <<<"$rc" || fail "$1 (no line matching: $2)"
+}
+expect "numeric file version" '^ FILEVERSION 2, 0, 0, 10$'
+expect "numeric product version" '^ PRODUCTVERSION 2, 0, 0, 10$'
+expect "string block Chinese (PRC), Unicode" '^    BLOCK "080404B0"$'
+expect "translation 0x0804, code page 1200" 'VALUE "Translation", 0x804, 1200$'
+for value in 'FileVersion", "2\.00\.0010' 'ProductVersion", "2\.00\.0010' 'ProductName", "Quarnel' \
+  'InternalName", "Quarnel' 'OriginalFilename", "Quarnel\.exe'; do
+  expect "version string ${value%%\"*}" "^      VALUE \"$value\"\$"
+done
+[ "$(grep -c '^ FILEVERSION' <<<"$rc")" = 1 ] || fail "not exactly one version record"
+# The icon group: its size line, then one line per image (width height colours, planes, bits).
+expect "icon group of two images" 'Has 2 elements'
+expect "32 x 32 icon image in 16 colours" '"\\040\\040\\020\\000", 1, 4,'
+expect "16 x 16 icon image in 16 colours" '"\\020\\020\\020\\000", 1, 4,'
+expect "application manifest" '^1 24 /\* RT_MANIFEST \*/$'
+for entry in 'Microsoft\.Windows\.Common-Controls""? version=""6\.0\.0\.0' 'level=""asInvoker' \
+  '>PerMonitorV2<' '>true/pm<' '35138b9a-5d96-4fbd-8e2d-a2440225f93a' \
+  '8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a'; do
+  expect "manifest entry $entry" "$entry"
+done
+
+[ "$failures" = 0 ] || { echo "$failures check(s) failed for $exe" >&2; exit 1; }
+echo "$exe: x86-64, GUI, only Windows DLLs, version record, icon and manifest as required"

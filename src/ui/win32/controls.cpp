@@ -1,0 +1,270 @@
+// Building and laying out the controls of a Win32Window from its stored description, and drawing
+// the frames.
+#include <windows.h>
+// after windows.h
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "ui/win32/fonts.h"
+#include "ui/win32/win32_window.h"
+
+namespace quarnel {
+namespace {
+
+bool takesFocus(const Control& c) {
+  return c.tabIndex >= 0 && c.kind != Kind::Frame && c.kind != Kind::Label && c.kind != Kind::Line;
+}
+
+// The lowest tab index of the focusable controls inside a frame, at any depth.
+int firstTabIndex(const WindowDesc& desc, const std::string& frame) {
+  int first = 1 << 20;
+  for (const Control& c : desc.controls) {
+    if (c.container != frame) continue;
+    first = std::min(first, c.kind == Kind::Frame ? firstTabIndex(desc, c.name)
+                            : takesFocus(c)       ? c.tabIndex
+                                                  : first);
+  }
+  return first;
+}
+
+// The dialog manager walks the controls in the order they were created, going into each frame
+// where it stands. Since the tab indexes of the controls of each frame follow one another,
+// creating the focusable controls by tab index, each frame just before its first one, and the
+// labels and lines last gives the keyboard order of the tab indexes.
+std::vector<const Control*> creationOrder(const WindowDesc& desc) {
+  std::vector<std::pair<long, const Control*>> keyed;
+  long n = 0;
+  for (const Control& c : desc.controls) {
+    long key = c.kind == Kind::Frame ? 2L * firstTabIndex(desc, c.name) - 1
+               : takesFocus(c)       ? 2L * c.tabIndex
+                                     : (1L << 22) + n;
+    keyed.emplace_back(key, &c);
+    ++n;
+  }
+  std::stable_sort(keyed.begin(), keyed.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<const Control*> order;
+  for (const auto& k : keyed) order.push_back(k.second);
+  return order;
+}
+
+struct ClassAndStyle {
+  const wchar_t* cls;
+  DWORD style, exStyle;
+};
+
+ClassAndStyle classAndStyle(const Control& c, bool firstOption) {
+  const DWORD stop = WS_TABSTOP | WS_GROUP;
+  switch (c.kind) {
+    case Kind::Frame:
+      return {L"BUTTON", BS_GROUPBOX | WS_GROUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+              WS_EX_CONTROLPARENT};
+    case Kind::TextBox:
+      if (c.multiLine)
+        return {L"EDIT", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | stop,
+                WS_EX_CLIENTEDGE};
+      return {L"EDIT", ES_AUTOHSCROLL | (c.readOnly ? ES_READONLY : 0u) | stop, WS_EX_CLIENTEDGE};
+    case Kind::ComboBox:
+      return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | stop, 0};
+    case Kind::Option:  // one group; checking an option makes it the group's tab stop
+      return {L"BUTTON", BS_AUTORADIOBUTTON | (firstOption ? stop : 0u), 0};
+    case Kind::Button:
+      return {L"BUTTON", BS_PUSHBUTTON | stop, 0};
+    case Kind::Label:
+      return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX | WS_GROUP, 0};
+    case Kind::Line:
+      return {L"STATIC", SS_LEFT | WS_GROUP, 0};
+  }
+  return {L"STATIC", 0, 0};
+}
+
+RECT placeOf(const Control& c, UINT dpi) {
+  if (c.kind != Kind::Line) {
+    int x = scaled(c.left, dpi), y = scaled(c.top, dpi);
+    return {x, y, x + scaled(c.width, dpi), y + scaled(c.height, dpi)};
+  }
+  // A line: the box around its two end points, one line width wider and higher.
+  int x1 = scaled(c.left, dpi), y1 = scaled(c.top, dpi);
+  int x2 = scaled(c.left + c.width, dpi), y2 = scaled(c.top + c.height, dpi);
+  int width = MulDiv(1, dpi, 96);
+  return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + width, std::max(y1, y2) + width};
+}
+
+// A function of user32 that older Windows lack (the per-monitor density ones came with Windows 10
+// 1607), or nullptr: linked by name, the program would not start on Windows 7 to 8.1 at all.
+template <typename Function>
+Function user32(const char* name) {
+  FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
+// The window's frame around a client area at a density.
+void frameAround(RECT& client, DWORD style, DWORD exStyle, UINT dpi) {
+  using Adjust = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+  static const Adjust adjust = user32<Adjust>("AdjustWindowRectExForDpi");
+  if (adjust)
+    adjust(&client, style, FALSE, exStyle, dpi);
+  else
+    AdjustWindowRectEx(&client, style, FALSE, exStyle);
+}
+
+}  // namespace
+
+UINT windowDpi(HWND window) {
+  using GetDpi = UINT(WINAPI*)(HWND);
+  static const GetDpi getDpi = user32<GetDpi>("GetDpiForWindow");
+  if (getDpi) return getDpi(window);
+  HDC screen = GetDC(nullptr);
+  UINT dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSX));
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+int scaled(int twips, UINT dpi) {
+  return MulDiv(twips, static_cast<int>(dpi), 1440);
+}
+
+void Win32Window::createControls() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  int id = 100;
+  for (const Control* c : creationOrder(desc_)) {
+    HWND parent = c->container.empty() ? hwnd_ : controls_.at(c->container);
+    bool firstOption = false;
+    if (c->kind == Kind::Option) {
+      firstOption = true;
+      for (const Control& other : desc_.controls)
+        if (other.kind == Kind::Option && other.container == c->container &&
+            controls_.count(other.name))
+          firstOption = false;
+    }
+    ClassAndStyle made = classAndStyle(*c, firstOption);
+    DWORD style = WS_CHILD | made.style | (c->visible ? WS_VISIBLE : 0u);
+    std::wstring text = c->multiLine ? std::wstring() : wide(c->caption);
+    HWND child =
+        CreateWindowExW(made.exStyle, made.cls, text.c_str(), style, 0, 0, 0, 0, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
+    controls_[c->name] = child;
+    if (c->kind == Kind::Frame)
+      SetWindowSubclass(child, frameProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    if (c->kind == Kind::Option && firstOption) SendMessageW(child, BM_SETCHECK, BST_CHECKED, 0);
+    if (c->kind == Kind::ComboBox) {
+      for (const std::string& item : c->items)
+        SendMessageW(child, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
+      SetWindowTextW(child, text.c_str());
+    }
+    if (c->multiLine) setText(c->name, c->caption);
+    if (!c->tooltip.empty()) {
+      if (!tooltip_)
+        tooltip_ =
+            CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0,
+                            0, 0, hwnd_, nullptr, instance, nullptr);
+      std::wstring tip = wide(c->tooltip);
+      TTTOOLINFOW info{};
+      info.cbSize = TTTOOLINFOW_V2_SIZE;
+      info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+      info.hwnd = parent;
+      info.uId = reinterpret_cast<UINT_PTR>(child);
+      info.lpszText = tip.data();
+      SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    }
+  }
+}
+
+void Win32Window::layOut(UINT dpi) {
+  dpi_ = dpi;
+  HFONT oldText = textFont_, oldCaption = captionFont_;
+  textFont_ = createTextFont(dpi);
+  captionFont_ = createCaptionFont(dpi);
+  for (const Control& c : desc_.controls) {
+    HWND child = controls_.at(c.name);
+    SendMessageW(child, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(c.kind == Kind::Frame ? captionFont_ : textFont_), FALSE);
+    RECT r = placeOf(c, dpi);
+    int height = r.bottom - r.top;
+    // A drop-down combo box is given the height of its open list; its closed height follows from
+    // the height of its edit field, which is set so that the closed box has the stored height.
+    int open = c.kind == Kind::ComboBox ? scaled(2000, dpi) : 0;
+    SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, height + open,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    LRESULT field = SendMessageW(child, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    for (int round = 0; c.kind == Kind::ComboBox && round < 3; ++round) {
+      RECT now;
+      GetWindowRect(child, &now);
+      if (now.bottom - now.top == height) break;
+      field += height - (now.bottom - now.top);
+      SendMessageW(child, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
+  }
+  // The window's frame around the client area of the stored size; corrected by what the window
+  // system actually gives where its frame is not drawn for the window's density.
+  RECT frame{0, 0, scaled(desc_.clientWidth, dpi), scaled(desc_.clientHeight, dpi)};
+  frameAround(frame, style_, exStyle_, dpi);
+  SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+  for (int round = 0; round < 3; ++round) {
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    SIZE missing{scaled(desc_.clientWidth, dpi) - client.right,
+                 scaled(desc_.clientHeight, dpi) - client.bottom};
+    if (missing.cx == 0 && missing.cy == 0) break;
+    size.cx += missing.cx;
+    size.cy += missing.cy;
+  }
+  InvalidateRect(hwnd_, nullptr, TRUE);
+  if (oldText) DeleteObject(oldText);
+  if (oldCaption) DeleteObject(oldCaption);
+}
+
+// A frame: an etched groove whose top runs through the middle of the caption, and the caption in
+// blue in the caption font on the window's colour.
+void Win32Window::paintFrame(HWND frame) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(frame, &ps);
+  RECT all;
+  GetClientRect(frame, &all);
+  FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+  HGDIOBJ old = SelectObject(dc, captionFont_);
+  wchar_t caption[128];
+  int length = GetWindowTextW(frame, caption, 128);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, caption, length, &size);
+  RECT groove = all;
+  groove.top = size.cy / 2;
+  DrawEdge(dc, &groove, EDGE_ETCHED, BF_RECT);
+  int pad = MulDiv(4, dpi_, 96);
+  RECT text{MulDiv(7, dpi_, 96), 0, 0, size.cy};
+  text.right = text.left + size.cx + 2 * pad;
+  FillRect(dc, &text, GetSysColorBrush(COLOR_BTNFACE));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(0, 0, 255));
+  TextOutW(dc, text.left + pad, 0, caption, length);
+  SelectObject(dc, old);
+  EndPaint(frame, &ps);
+}
+
+LRESULT CALLBACK Win32Window::frameProc(HWND frame, UINT message, WPARAM wp, LPARAM lp, UINT_PTR,
+                                        DWORD_PTR self) {
+  switch (message) {
+    case WM_PAINT:
+      reinterpret_cast<Win32Window*>(self)->paintFrame(frame);
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_COMMAND:  // what the controls inside tell their container goes to the window
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+      return SendMessageW(GetParent(frame), message, wp, lp);
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(frame, frameProc, 1);
+      break;
+  }
+  return DefSubclassProc(frame, message, wp, lp);
+}
+
+}  // namespace quarnel

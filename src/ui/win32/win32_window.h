@@ -1,0 +1,100 @@
+// A window of the program over the window system's own controls, built from its stored
+// description: one child window per control, named after it. Frames are containers of their
+// controls, so a control is on screen only when it and the frames around it are visible.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "ui/window.h"
+#include "ui/window_table.h"
+
+namespace quarnel {
+
+// UTF-8 and UTF-16.
+std::wstring wide(std::string_view text);
+std::string utf8(std::wstring_view text);
+
+// The window class of the program's windows.
+inline constexpr const wchar_t* kWindowClass = L"QuarnelWindow";
+
+// A length in twips in pixels at a screen density (15 twips are one pixel at 96 dots per inch).
+int scaled(int twips, UINT dpi);
+
+// The density of the screen the window is on (per monitor where Windows knows it, from Windows 10
+// 1607 on; else the system's).
+UINT windowDpi(HWND window);
+
+class Win32Window : public Window {
+ public:
+  // Creates the window, hidden, with its caption, a client area of the stored size at the density
+  // of its screen, and every control as stored (the first option of each frame selected).
+  Win32Window(const WindowDesc& desc, DWORD style, DWORD exStyle);
+  ~Win32Window() override;
+  Win32Window(const Win32Window&) = delete;
+  Win32Window& operator=(const Win32Window&) = delete;
+
+  std::string text(std::string_view name) const override;
+  void setText(std::string_view name, std::string_view text) override;
+  bool isSelected(std::string_view name) const override;
+  void setVisible(std::string_view name, bool visible) override;
+  void setFocus(std::string_view name) override;
+  void warn(std::string_view text, std::string_view title) override;
+
+  // Shows the window and brings it forward; the focus goes to the first control of the keyboard
+  // order unless a control of the window has it.
+  void show();
+  // The window, or nullptr once it is destroyed.
+  HWND hwnd() const { return hwnd_; }
+  // The child window of a control; throws std::invalid_argument when there is none.
+  HWND control(std::string_view name) const;
+  // Whether the control and every frame around it are visible.
+  bool onScreen(std::string_view name) const;
+  // The name of the control that has the keyboard focus, or "" when none of this window has it.
+  std::string focused() const;
+  // What the user does to pick an option or press a button: a real click on it.
+  void click(std::string_view name);
+  // Passes the characters typed into a control through handler, which may replace or discard
+  // them (0); control characters are passed too, pasted text is not.
+  void filterChars(std::string_view name, std::function<void(std::int16_t& keyAscii)> handler);
+  // The density the window is laid out for.
+  UINT dpi() const { return dpi_; }
+
+  // A click on a button or an option (after its selection changed), by control name.
+  std::function<void(const std::string& name)> onClick;
+  // Runs when the window has been destroyed.
+  std::function<void()> onDestroyed;
+  // The warning box: by default MessageBoxW with the exclamation icon and one OK button, owned by
+  // this window. Tests replace it to record the boxes.
+  std::function<void(HWND owner, const std::wstring& text, const std::wstring& title)> warningBox;
+
+ private:
+  static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT CALLBACK frameProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  static LRESULT CALLBACK charProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  LRESULT handle(UINT message, WPARAM wp, LPARAM lp);
+  void createControls();
+  void layOut(UINT dpi);
+  void paintFrame(HWND frame);
+  const Control& described(std::string_view name) const;
+  std::string nameOf(HWND child) const;
+
+  const WindowDesc& desc_;
+  DWORD style_, exStyle_;
+  HWND hwnd_ = nullptr;
+  UINT dpi_ = 96;
+  HFONT textFont_ = nullptr, captionFont_ = nullptr;
+  HBRUSH lineBrush_ = nullptr;
+  HWND tooltip_ = nullptr;
+  HWND lastFocus_ = nullptr;
+  std::map<std::string, HWND, std::less<>> controls_;
+  std::map<std::string, std::string, std::less<>> exactText_;  // multi-line boxes
+  std::map<HWND, std::function<void(std::int16_t&)>> charHandlers_;
+};
+
+}  // namespace quarnel
