@@ -176,7 +176,7 @@ TEST_F(ProgramTest, ReportClickAppendsTheDefaultReport) {
   for (char c : gbk) expected += c == '\n' ? std::string("\r\n") : std::string(1, c);
   std::filesystem::path file = std::filesystem::temp_directory_path() / "quarnel-win32-report.txt";
   std::filesystem::remove(file);
-  p.reportFile = utf8(file.wstring());
+  p.reportFiles = {utf8(file.wstring()), ""};
   w.setFocus("crz");
   w.click("Cmdjss");
   std::ifstream in(file, std::ios::binary);

@@ -30,7 +30,8 @@ void Win32HelpSlot::unload() {
 }
 
 Win32Program::Win32Program()
-    : reportFile(reportPath()), main_(std::make_unique<Win32Window>(mainWindow(), kMainStyle, 0)) {
+    : reportFiles{reportPath(), fallbackReportPath()},
+      main_(std::make_unique<Win32Window>(mainWindow(), kMainStyle, 0)) {
   help_ = std::make_unique<Win32HelpSlot>([this](Win32Window& help) {
     help.onClick = [this, &help](const std::string& name) {
       if (name == "cmdoff") guarded(help, [this] { cmdoff_Click(*help_); });
@@ -40,7 +41,7 @@ Win32Program::Win32Program()
   Win32Window& w = *main_;
   w.onClick = [this, &w](const std::string& name) {
     if (name == "cmdjs") guarded(w, [&w] { cmdjs_Click(w); });
-    if (name == "Cmdjss") guarded(w, [this, &w] { Cmdjss_Click(w, reportFile); });
+    if (name == "Cmdjss") guarded(w, [this, &w] { Cmdjss_Click(w, reportFiles); });
     if (name == "cmdhelp") guarded(w, [this] { cmdhelp_Click(*help_); });
     if (name == "optwq") guarded(w, [&w] { optwq_Click(w); });
     if (name == "Optnq") guarded(w, [&w] { Optnq_Click(w); });

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "report/report_handler.h"
 #include "ui/help_text.h"
 #include "ui/win32/win32_window.h"
 
@@ -46,8 +47,8 @@ class Win32Program {
 
   Win32Window& main() { return *main_; }
   Win32HelpSlot& help() { return *help_; }
-  // Where the report click appends the report.
-  std::string reportFile;
+  // Where the report click appends the report: drive C, or the Documents folder when C refuses.
+  ReportFiles reportFiles;
 
   // Runs one handler to its end. A failure escaping from it is shown in a warning box "提示"
   // owned by window; the program goes on, and the fields keep what the handler left in them.
