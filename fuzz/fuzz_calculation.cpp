@@ -15,7 +15,12 @@
 using quarnel::fuzz::fail;
 
 namespace {
-quarnel::fuzz::Tally tally{"quarnel-fuzz calculation: %llu runs, %llu computed\n"};
+struct Tally {
+  unsigned long long runs = 0, computed = 0;
+  ~Tally() {
+    std::fprintf(stderr, "quarnel-fuzz calculation: %llu runs, %llu computed\n", runs, computed);
+  }
+} tally;
 const std::regex kOneToThree(R"(-?(0|[1-9][0-9]*)\.[0-9]([0-9]?[1-9])?)");  // "0.0##"
 const std::regex kUpToThree(R"(-?(0|[1-9][0-9]*)\.([0-9]?[0-9]?[1-9])?)");  // "0.###"
 const std::regex kNegativeZero(R"(-0\.0*)");
@@ -49,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       computable ? quarnel::computeLoads(*read.inputs, wall) : quarnel::Loads{0, 0, 0, 0};
   const double values[] = {loads.dhz, loads.hhz, loads.zjhh, loads.hzsjz};
   for (double v : values) computable = computable && std::isfinite(v);
-  tally.counted += computable;
+  tally.computed += computable;
 
   if (w.warnings().size() != (computable ? 0u : 1u)) fail("warning boxes shown");
   if (!computable && w.warnings()[0].title != "提示") fail("warning title");
