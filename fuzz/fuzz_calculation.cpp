@@ -1,8 +1,6 @@
-// The calculate click on 22 arbitrary field texts and either wall type, on the in-memory window:
-// either the four result fields show texts of their patterns within half a thousandth of the loads
-// computed from the same texts, or one warning box is shown and no result field is touched. Unless
-// bit 1 of the flag byte asks for the text as it is, a wall length that reads as zero gets a "1" in
-// front, so that most runs compute.
+// The calculate click on 22 arbitrary texts: four texts of the patterns within half a thousandth of
+// the loads, or one warning box and no result touched. A wall length reading as zero gets a "1" in
+// front (so that most runs compute) unless bit 1 of the flag byte keeps the text as it is.
 #include <cmath>
 #include <regex>
 

@@ -84,6 +84,7 @@ TEST(Loads, EachTermEntersAsWritten) {
       {"nrq=6.858 qcd=1", X, {nrq, 0, 0, nrq * 1.2}},
       {"wmdh=0.9 lmjscd=0.3 qcd=1", X, {0.3 * f09, 0, 0, (0.3 * f09) * 1.2}},
       {"wmhh=0.1 lmjscd=1 qcd=1 zjxs=1", N, {0, f01, f01, f01 * 1.4}},
+      {"wmhh=0.1 lmjscd=1 qcd=1 zjxs=1", X, {0, f01, f01, f01 * 1.4}},
       {"zjxs=0.90 lmhh=1 lmjscd=1 hhjscs=1 qcd=1", N, {0, 1, f09, f09 * 1.4}},
       {"lmdh=0.3 lmhh=0.7 lmjscd=0.9 hhjscs=4 qcd=1",
        N,

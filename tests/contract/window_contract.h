@@ -1,17 +1,13 @@
-// The contract of the main window: the window operations and the handlers, run against every
-// implementation of Window. A runner links window_contract.cpp and instantiates the suite with the
-// factory of its harness:
-//   INSTANTIATE_TEST_SUITE_P(Win32, WindowContract,
-//                            testing::Values(Implementation{"win32", &makeWin32Harness}), named);
-// A harness builds one main window as stored (exterior wall, defaults, focus in zxh) and gives:
-//   window()        the Window under test;
-//   pick(option)    the user selects an option button, and its Click handler runs as wired;
-//   type(field, t)  the user types the UTF-8 characters of t one by one into a text box (through
-//                   the key filter of zrz where there is one);
-//   onScreen(name)  whether the control is shown, the frames around it included;
-//   focus()         the name of the control with the keyboard focus;
-//   warnings()      "title|text" of every warning box shown so far, each closed with OK;
-//   guard(handler)  runs a handler inside the program's event boundary; false where there is none.
+// The contract of the main window's operations and handlers, for every implementation of Window.
+// A runner links window_contract.cpp and instantiates the suite with its harness's factory:
+//   INSTANTIATE_TEST_SUITE_P(W, WindowContract, testing::Values(Implementation{"w", &make}),
+//   named);
+// A harness builds the main window as stored (exterior wall, defaults, focus in zxh) and gives:
+// window() the Window under test; pick(option) the user selects an option and its Click handler
+// runs as wired; type(field, t) the user types the UTF-8 characters of t one by one (through the
+// key filter of zrz); onScreen(name) whether the control is shown, its frames included; focus()
+// the control with the keyboard focus; warnings() "title|text" of each box shown, closed with OK;
+// guard(handler) runs a handler inside the event boundary, false where the window has none.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -99,9 +99,7 @@ TEST_F(QtMainWindow, TabFollowsTheKeyboardOrderWithOneStopForTheOptionPair) {
 
 TEST_F(QtMainWindow, ComboBoxNeitherCompletesNorAddsTypedTexts) {
   auto* zjxs = static_cast<QComboBox*>(control("zjxs"));
-  QStringList items;
-  for (int k = 0; k < zjxs->count(); ++k) items << zjxs->itemText(k);
-  EXPECT_EQ(items.join(" "), "1.00 0.90 0.85 0.70 0.65 0.60 0.55");
+  zjxs->setFocus();
   zjxs->clearEditText();
   QTest::keyClicks(zjxs->lineEdit(), "0.7");
   QTest::keyClick(zjxs->lineEdit(), Qt::Key_Return);

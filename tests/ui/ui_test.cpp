@@ -68,24 +68,5 @@ TEST(HelpText, IsThePiecesWithTheirLineBreaksToTheByte) {
   EXPECT_EQ(text.find_first_of("\r\n ", contact + 24), std::string::npos);
 }
 
-// The help window's slot over an in-memory window: its text is built when it is loaded only.
-struct MemorySlot : HelpSlot {
-  bool isLoaded() const override { return window != nullptr; }
-  Window& load() override { return *(window = std::make_unique<MemoryWindow>(helpWindow())); }
-  void show() override { window->setText("txthelp", window->text("txthelp") + "|shown"); }
-  void unload() override { window.reset(); }
-  std::unique_ptr<MemoryWindow> window;
-};
-
-TEST(HelpWindow, BuildsItsTextWhenLoadedOnly) {
-  MemorySlot slot;
-  for (int click = 0; click < 2; ++click) cmdhelp_Click(slot);
-  EXPECT_EQ(slot.window->text("txthelp"), helpText() + "|shown|shown");
-  cmdoff_Click(slot);
-  EXPECT_FALSE(slot.isLoaded());
-  cmdhelp_Click(slot);
-  EXPECT_EQ(slot.window->text("txthelp"), helpText() + "|shown");
-}
-
 }  // namespace
 }  // namespace quarnel::test
