@@ -66,33 +66,22 @@ Loads loadsOf(const test::Texts& texts, WallType wall) {
   return read.inputs ? computeLoads(*read.inputs, wall) : Loads{};
 }
 
-// Each term, type and grouping of the formulas, with inputs that make the arithmetic plain.
+// The terms and types that the worked examples leave unseen, with inputs that make the arithmetic
+// plain: the balcony constant below 0.765 and its grouping, the roof live load rounded to a float,
+// the floor count rounded, the grouping of the wall's and the partitions' weights, and the inputs
+// that the other wall type ignores.
 TEST(Loads, EachTermEntersAsWritten) {
   constexpr WallType X = WallType::Exterior, N = WallType::Interior;
-  const double f09 = 0.89999997615814208984375, f01 = 0.100000001490116119384765625;
-  const double nrq = 6.8579998016357421875, y = ((-0.4 * 3.25) + 1.452) + 0.7649999999999999;
-  const double ytdh = (3.25 + 1.452) + 0.7649999999999999;
-  const double d2 = (2 + (ytdh * f09) / 4) * 3, h2 = ((2.5 * f09) / 4) * 3;
+  const double f01 = 0.100000001490116119384765625;
+  const double y = ((-0.4 * 3.25) + 1.452) + 0.7649999999999999;
   const double wall = (((5 * 0.1) * 0.3) + 0.7) / 2 * 5.5;
   const double out = ((((0.3 * 2) * 0.7) * 0.12) * 0.9) / 4;
   const double in = ((((((0.3 * 2) + (0.7 * 3)) * 0.9) * 1.1) * 0.12) / 2) / 4;
   const std::tuple<const char*, WallType, Loads> rows[] = {
       {"yttccd=-0.4 ytzcd=1 qcd=1 hhjscs=1", X, {y, -1, 0, y * 1.2}},
-      {"yttccd=1 ytzcd=0.9 lmdh=2 lmjscd=1 qcd=4 hhjscs=3 zjxs=1",
-       X,
-       {d2, h2, h2, h2 * 1.4 + d2 * 1.2}},
-      {"nrq=6.858 qcd=1", X, {nrq, 0, 0, nrq * 1.2}},
-      {"wmdh=0.9 lmjscd=0.3 qcd=1", X, {0.3 * f09, 0, 0, (0.3 * f09) * 1.2}},
       {"wmhh=0.1 lmjscd=1 qcd=1 zjxs=1", N, {0, f01, f01, f01 * 1.4}},
       {"wmhh=0.1 lmjscd=1 qcd=1 zjxs=1", X, {0, f01, f01, f01 * 1.4}},
-      {"zjxs=0.90 lmhh=1 lmjscd=1 hhjscs=1 qcd=1", N, {0, 1, f09, f09 * 1.4}},
-      {"lmdh=0.3 lmhh=0.7 lmjscd=0.9 hhjscs=4 qcd=1",
-       N,
-       {(0.9 * 0.3) * 4, (0.9 * 0.7) * 4, 0, ((0.9 * 0.3) * 4) * 1.2}},
-      {"hhjscs=4.5 lmhh=1 lmjscd=1 qcd=1", X, {0, 4, 0, 0}},
       {"hhjscs=5.5 lmhh=1 lmjscd=1 qcd=1", X, {0, 6, 0, 0}},
-      {"hhjscs=-2.5 lmhh=1 lmjscd=1 qcd=1", X, {0, -2, 0, 0}},
-      {"hhjscs=5层 lmhh=1 lmjscd=1 qcd=1", X, {0, 5, 0, 0}},
       {"qcd=2 zscg=3 mcmj=1 zsqh=0.1 zrz=0.3 crz=0.7 qcs=5.5", X, {wall, 0, 0, wall * 1.2}},
       {"zrz=0.3 gqsl=2 zscg=0.7 lmjscd=0.9 qcd=4 qcs=1", X, {out, 0, 0, out * 1.2}},
       {"gqc1=0.3 gqds1=2 gqc2=0.7 gqds2=3 zrz=0.9 zscg=1.1 qcd=4 qcs=1", N, {in, 0, 0, in * 1.2}},
