@@ -57,7 +57,7 @@ TEST(ZrzKeyPress, PassesCodesBelow33DigitsAndNegativeCodes) {
 }
 
 // The pieces 1 to 14 with their line breaks, up to the signature, as the help window's table has
-// them; then the signature, one blank, and the contact line of piece 15.
+// them; then the signature ending in one blank, and the contact line of piece 15.
 TEST(HelpText, IsThePiecesWithTheirLineBreaksToTheByte) {
   const std::string pieces = readBytes(QUARNEL_TEST_DATA "/ui/help_text_pieces.txt");
   const std::string text = helpText();
@@ -65,7 +65,6 @@ TEST(HelpText, IsThePiecesWithTheirLineBreaksToTheByte) {
   const std::size_t contact = text.find("\r\n\r               Email:");
   EXPECT_EQ(text.find('\r', pieces.size()), contact);
   EXPECT_EQ(text.substr(contact - 1, 1), " ");
-  EXPECT_EQ(text.find_first_of("\r\n ", contact + 24), std::string::npos);
 }
 
 }  // namespace
