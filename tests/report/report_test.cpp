@@ -1,5 +1,5 @@
 // The report text: GBK bytes, 14-column print zones counted in those bytes, CR LF, and the lines
-// of a click, byte for byte, as the line tables and the print-zone rule give them.
+// of a click, byte for byte, as the report's line layout and the print-zone rule give them.
 #include <gtest/gtest.h>
 
 #include "../common/test_support.h"
@@ -47,7 +47,7 @@ TEST(ReportText, ZoneBlanksReachTheNextMultipleOf14Bytes) {
   }
 }
 
-// A golden report part, written by hand from the line tables, converted to GBK.
+// A golden report part, written by hand from the report's line layout, converted to GBK.
 std::string golden(const char* name) {
   return toGbk(readBytes(std::string(QUARNEL_TEST_DATA "/report/golden/") + name));
 }

@@ -56,8 +56,8 @@ TEST(ZrzKeyPress, PassesCodesBelow33DigitsAndNegativeCodes) {
   }
 }
 
-// The pieces 1 to 14 with their line breaks, up to the signature, as the help window's table has
-// them; then the signature ending in one blank, and the contact line of piece 15.
+// The pieces 1 to 14 of the instructions, each after its run of line breaks, up to the signature;
+// then the signature ending in one blank, and the contact line of piece 15.
 TEST(HelpText, IsThePiecesWithTheirLineBreaksToTheByte) {
   const std::string pieces = readBytes(QUARNEL_TEST_DATA "/ui/help_text_pieces.txt");
   const std::string text = helpText();
