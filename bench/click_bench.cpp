@@ -26,6 +26,18 @@ void BM_CalculateClick(benchmark::State& state) {
 }
 BENCHMARK(BM_CalculateClick)->Arg(0)->Arg(1);
 
+// Megabyte texts pasted into the axis label and after the floor span (the read stops at the first
+// letter): the click the user waits for should stay well under 50 ms.
+void BM_CalculateClickMegabyteTexts(benchmark::State& state) {
+  MemoryWindow w = windowWith(exteriorAxis(), false);
+  w.setText("zxh", std::string(1 << 20, 'A'));
+  w.setText("lmjscd", "3.3" + std::string(1 << 20, 'x'));
+  for (auto _ : state) cmdjs_Click(w);
+  if (!showsResults(w, {"244.219", "43.492", "28.27", "332.64"}))
+    state.SkipWithError("wrong results");
+}
+BENCHMARK(BM_CalculateClickMegabyteTexts)->Unit(benchmark::kMillisecond);
+
 struct ParseCase {
   const char* text;
   double value;

@@ -1,0 +1,159 @@
+// The main window's contract, run by every runner over its own harness (see window_contract.h).
+#include "window_contract.h"
+
+#include <stdexcept>
+
+#include "../common/test_support.h"
+#include "report/report_handler.h"
+#include "ui/handlers.h"
+
+namespace quarnel::test {
+namespace {
+
+TEST_P(WindowContract, WindowOperationsOnTheStoredWindow) {
+  auto h = make();
+  Window& w = h->window();
+  for (const auto& [name, text] :
+       texts("zxh=A zrz=22 crz=0.45 lmhh=2.0 lmdh=3.60 wmhh=0.7 wmdh=7.0 gqsl=0 nrq=6.858 "
+             "yttccd=1.2 ytzcd= gqc1= zjxs=0.65 qcd= dhz= counter=1"))
+    EXPECT_EQ(w.text(name), text) << name;
+  EXPECT_TRUE(w.isSelected("optwq") && !w.isSelected("Optnq"));
+  EXPECT_EQ(h->focus(), "zxh");
+  for (const char* name : {"counter", "dhz", "gqc1", "zjxs"}) {
+    w.setText(name, "2.5 层");
+    EXPECT_EQ(w.text(name), "2.5 层") << name;
+  }
+  w.setVisible("gqc1", true);
+  EXPECT_FALSE(h->onScreen("gqc1"));  // its frame is hidden
+  w.setVisible("Frame7", true);
+  EXPECT_TRUE(h->onScreen("gqc1"));
+  w.setVisible("Frame2", false);
+  EXPECT_FALSE(h->onScreen("gqc1") || h->onScreen("zrz"));
+  EXPECT_EQ(w.text("zrz"), "22");
+  w.setFocus("qcd");
+  EXPECT_EQ(h->focus(), "qcd");
+}
+
+void expectWallState(WindowHarness& h, bool exterior) {
+  const std::pair<const char*, bool> switched[] = {
+      {"nrq", true},      {"Frame3", true},  {"Frame7", false},   {"Frame8", false},
+      {"Label4", true},   {"Label14", true}, {"yttccd", true},    {"ytzcd", true},
+      {"Label13", true},  {"Label15", true}, {"Label32", false},  {"Label33", false},
+      {"Label34", false}, {"Label35", true}, {"Label36", false},  {"Label37", false},
+      {"Label38", false}, {"gqsl", true},    {"gqc1", false},     {"gqc2", false},
+      {"gqds1", false},   {"gqds2", false},  {"Label9", exterior}};
+  for (const auto& [name, forExterior] : switched)
+    EXPECT_EQ(h.onScreen(name), forExterior == exterior) << name << (exterior ? " ext" : " int");
+  EXPECT_EQ(h.window().isSelected("optwq"), exterior);
+}
+
+TEST_P(WindowContract, WallTypeSwitchShowsTheInputsOfTheSelectedTypeOnly) {
+  auto h = make();
+  setTexts(h->window(), texts("yttccd=2.5 gqc1=4"));
+  for (const char* option : {"", "Optnq", "Optnq", "optwq", "optwq"}) {
+    SCOPED_TRACE(option);
+    if (*option) h->pick(option);
+    const bool exterior = std::string(option) != "Optnq";
+    if (exterior)  // the handler of the option not selected does nothing
+      Optnq_Click(h->window());
+    else
+      optwq_Click(h->window());
+    expectWallState(*h, exterior);
+  }
+  EXPECT_EQ(h->window().text("yttccd"), "2.5");
+  EXPECT_EQ(h->window().text("gqc1"), "4");
+}
+
+TEST_P(WindowContract, OnlyDigitsBlanksAndWideCharactersAreTypedIntoZrz) {
+  const std::tuple<const char*, const char*, const char*> rows[] = {
+      {"zrz", "2.5", "25"}, {"zrz", "-+eA!/:~", ""},       {"zrz", " 7", " 7"},
+      {"zrz", "砖", "砖"},  {"zxh", "2.5-+eA", "2.5-+eA"}, {"lmdh", ".e", ".e"}};
+  for (const auto& [field, typed, text] : rows) {
+    auto h = make();
+    h->window().setText(field, "");
+    h->type(field, typed);
+    EXPECT_EQ(h->window().text(field), text) << field << " " << typed;
+  }
+}
+
+TEST_P(WindowContract, CalculateShowsTheWorkedExamples) {
+  for (const Example& e : workedExamples()) {
+    auto h = make();
+    if (e.interior) h->pick("Optnq");
+    setTexts(h->window(), e.texts);
+    cmdjs_Click(h->window());
+    EXPECT_EQ(results(h->window()), e.results);
+    EXPECT_TRUE(h->warnings().empty());
+  }
+}
+
+// Over the worked exterior example: a zero wall length or a value beyond its type shows one box
+// and leaves the earlier results and the focus; anything else computes, long pasted texts included.
+TEST_P(WindowContract, CalculateWarnsOnceAndWritesNothingOrComputes) {
+  const Example& e = workedExamples()[0];
+  const std::string many(30000, '1');
+  std::vector<std::tuple<std::string, std::string, std::string>> rows = {
+      {"qcd", many, "提示|墙长度"},
+      {"hhjscs", "32767.5", "提示|楼面计算层数"},
+      {"hhjscs", many, "提示|楼面计算层数"},
+      {"lmjscd", "1e308", "提示|恒荷载"},
+      {"qcd", "6.6m", ""},
+      {"qcd", std::string(30000, ' ') + "6.6", ""},
+      {"zxh", "书" + many, ""},
+      {"lmjscd", "3.3" + std::string(30000, 'x'), ""}};
+  for (const char* zero : {"0", "0.000", "-0", "abc", " ", ""})
+    rows.push_back({"qcd", zero, "提示|墙长度输入错!"});
+  for (const auto& [field, text, warning] : rows) {
+    SCOPED_TRACE(field + "=" + text.substr(0, 9));
+    auto h = make();
+    setTexts(h->window(), e.texts);
+    cmdjs_Click(h->window());
+    h->window().setText(field, text);
+    h->window().setFocus("mcmj");
+    cmdjs_Click(h->window());
+    EXPECT_EQ(results(h->window()), e.results);
+    EXPECT_EQ(h->focus(), "mcmj");
+    ASSERT_EQ(h->warnings().size(), warning.empty() ? 0u : 1u);
+    EXPECT_EQ(h->warnings().empty() ? "" : h->warnings()[0].substr(0, warning.size()), warning);
+  }
+  auto negative = make();
+  setTexts(negative->window(), texts("qcd=-6 zscg=1"));
+  cmdjs_Click(negative->window());
+  EXPECT_EQ(results(negative->window()), Results({"6.858", "0.0", "0.0", "8.23"}));
+}
+
+TEST_P(WindowContract, ReportClickSetsTheHeaderFlagOnlyWhenTheFileIsWritten) {
+  ScratchDir dir;
+  std::filesystem::create_directory(std::filesystem::u8path(dir.file("folder")));
+  for (const char* name : {"Quarnel书.txt", "folder"}) {
+    const bool writable = name[0] == 'Q';
+    auto h = make();
+    h->window().setFocus("qcd");
+    Cmdjss_Click(h->window(), dir.file(name));
+    EXPECT_EQ(h->window().text("counter"), writable ? "2" : "1");
+    EXPECT_EQ(h->focus(), writable ? "zxh" : "qcd");
+    ASSERT_EQ(h->warnings().size(), writable ? 0u : 1u);
+    if (!writable) {
+      EXPECT_EQ(h->warnings()[0].rfind("提示|", 0), 0u);
+    }
+  }
+}
+
+TEST_P(WindowContract, AFailingHandlerIsCaughtAtTheEventBoundary) {
+  auto h = make();
+  Window& w = h->window();
+  w.setText("qcd", "6.6");
+  if (!h->guard([&] {
+        w.setText("dhz", "1.0");
+        throw std::runtime_error("a handler failed");
+      }))
+    GTEST_SKIP() << "this window has no event boundary of its own";
+  h->guard([] { throw 42; });
+  ASSERT_EQ(h->warnings().size(), 2u);
+  EXPECT_EQ(h->warnings()[1].rfind("提示|", 0), 0u);
+  EXPECT_EQ(results(w), Results({"1.0", "", "", ""}));
+  EXPECT_EQ(w.text("qcd"), "6.6");
+}
+
+}  // namespace
+}  // namespace quarnel::test

@@ -1,0 +1,129 @@
+// Faults of the report file: whatever stands at its path, many clicks appending at once. The
+// program goes on, warns once, keeps the header flag and never leaves half a report in the file.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "../common/test_support.h"
+#include "report/report_handler.h"
+#include "report/report_sections.h"
+#include "ui/memory_window.h"
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+
+// Lets files grow to `bytes` at most.
+void limitFileSize(rlim_t bytes) {
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit;
+  getrlimit(RLIMIT_FSIZE, &limit);
+  limit.rlim_cur = std::min(bytes, limit.rlim_max);
+  setrlimit(RLIMIT_FSIZE, &limit);
+}
+#endif
+
+namespace quarnel::test {
+namespace {
+
+// What stands at a path: a file's bytes, or what else it is.
+std::string standing(const fs::path& p) {
+  if (fs::is_symlink(p)) return "link to " + fs::read_symlink(p).string();
+  if (fs::is_directory(p) || fs::is_fifo(p)) return std::to_string(int(fs::status(p).type()));
+  return readBytes(p.u8string());
+}
+
+std::size_t lines(const std::string& bytes) {
+  std::size_t n = 0;
+  for (std::size_t at = 0; (at = bytes.find("\r\n", at)) != std::string::npos; at += 2) ++n;
+  return n;
+}
+
+TEST(ReportFile, WhateverStandsAtThePathIsAppendedToOrLeftAsItWas) {
+  using Make = void (*)(const fs::path& path);
+  const std::tuple<const char*, Make, bool> rows[] = {
+      {"nothing: the file is created", [](const fs::path&) {}, true},
+      {"bytes of another program: kept",
+       [](const fs::path& p) { writeBytes(p.u8string(), std::string("x\r\n\0\xFF y", 8)); }, true},
+      {"a folder", [](const fs::path& p) { fs::create_directory(p); }, false},
+      {"a missing folder", [](const fs::path& p) { fs::remove_all(p.parent_path()); }, false},
+#ifndef _WIN32
+      {"a link to a full disk", [](const fs::path& p) { fs::create_symlink("/dev/full", p); },
+       false},
+      {"a named pipe that nobody reads", [](const fs::path& p) { mkfifo(p.c_str(), 0600); }, false},
+      {"a dangling link into a missing folder",
+       [](const fs::path& p) { fs::create_symlink(p.parent_path() / "gone/r.txt", p); }, false},
+      {"a file that may not grow: written in part, then taken back",
+       [](const fs::path& p) {
+         writeBytes(p.u8string(), std::string(100, 'x'));
+         limitFileSize(300);
+       },
+       false},
+#endif
+  };
+  for (const auto& [name, make, writable] : rows) {
+    SCOPED_TRACE(name);
+    ScratchDir dir;
+    const fs::path path = dir.path / fs::u8path("Quarnel书.txt");
+    MemoryWindow w;
+    w.setFocus("qcd");
+    make(path);
+    const std::string before = standing(path);
+    Cmdjss_Click(w, path.u8string());
+#ifndef _WIN32
+    limitFileSize(RLIM_INFINITY);
+#endif
+    EXPECT_EQ(w.text("counter"), writable ? "2" : "1");
+    EXPECT_EQ(w.focus(), writable ? "zxh" : "qcd");
+    EXPECT_FALSE(fs::exists(dir.path / "gone"));
+    ASSERT_EQ(w.warnings().size(), writable ? 0u : 1u);
+    const std::string now = standing(path);
+    EXPECT_EQ(now.substr(0, before.size()), before);
+    EXPECT_EQ(lines(now.substr(before.size())), writable ? 9u + 10u : 0u);
+    if (!writable) {
+      EXPECT_NE(w.warnings()[0].text.find(path.u8string()), std::string::npos);
+    }
+  }
+}
+
+#ifndef _WIN32  // on Windows the file is opened deny-write: a second writer fails, it does not wait
+// Programs (here threads, each with its own window and open file) append a thousand reports each
+// at the same moment: every report stands whole, in its program's order, none missing or doubled.
+TEST(ReportFile, ConcurrentAppendsNeverMix) {
+  auto section = [](int program, int n, MemoryWindow& w) {
+    w.setText("zxh", std::to_string(program) + "-" + std::to_string(n) + std::string(2048, '#'));
+    ReportText text;
+    writeExterior(text, w, false);
+    return text.bytes();
+  };
+  for (int programs : {2, 8}) {
+    ScratchDir dir;
+    std::vector<std::thread> threads;
+    for (int p = 0; p < programs; ++p)
+      threads.emplace_back([&, p] {
+        MemoryWindow w;
+        w.setText("counter", "2");
+        for (int n = 0; n < 1000; ++n) {
+          section(p, n, w);  // sets the axis label
+          Cmdjss_Click(w, dir.file("r.txt"));
+        }
+        EXPECT_TRUE(w.warnings().empty());
+      });
+    for (std::thread& t : threads) t.join();
+    const std::string file = readBytes(dir.file("r.txt"));
+    std::vector<int> next(programs, 0);
+    MemoryWindow w;
+    for (std::size_t at = 0; at < file.size();) {
+      const int p = file[at + 7] - '0';  // after "轴线号:" in GBK
+      const std::string expected = section(p, next[p]++, w);
+      ASSERT_EQ(file.compare(at, expected.size(), expected), 0) << "a mixed report at byte " << at;
+      at += expected.size();
+    }
+    EXPECT_EQ(next, std::vector<int>(programs, 1000));
+  }
+}
+#endif
+
+}  // namespace
+}  // namespace quarnel::test

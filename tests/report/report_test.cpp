@@ -1,0 +1,93 @@
+// The report text: GBK bytes, 14-column print zones counted in those bytes, CR LF, and the lines
+// of a click, byte for byte, as the report's line layout and the print-zone rule give them.
+#include <gtest/gtest.h>
+
+#include "../common/test_support.h"
+#include "report/gbk.h"
+#include "report/report_handler.h"
+#include "report/report_text.h"
+#include "ui/memory_window.h"
+
+namespace quarnel::test {
+namespace {
+
+std::string B(int n) {
+  return std::string(n, ' ');
+}
+
+TEST(ReportGbk, CodeTableBytesAndOneQuestionMarkForWhatGbkLacks) {
+  const std::pair<const char*, std::string> rows[] = {
+      {"(kn/m3) 0.45", "(kn/m3) 0.45"},
+      {"书：", "\xCA\xE9\xA3\xBA"},
+      {"砖墙（折减）", "\xD7\xA9\xC7\xBD\xA3\xA8\xD5\xDB\xBC\xF5\xA3\xA9"},
+      {"A😀B", "A?B"},
+      {"한书", "?\xCA\xE9"},
+      {"a\xFF", "a?"},
+      {"\xE4\xB9", "??"},
+      {"\xC3(", "?("}};
+  for (const auto& [utf8, gbk] : rows) EXPECT_EQ(toGbk(utf8), gbk) << gbk;
+}
+
+TEST(ReportText, ZoneBlanksReachTheNextMultipleOf14Bytes) {
+  const std::string k13 = "abcdefghijklm";
+  const struct {
+    std::vector<std::string> items;  // each followed by a zone, the last one by nothing
+    std::string utf8;
+  } rows[] = {{{"", "x"}, B(14) + "x"},
+              {{k13 + k13 + "nopq", "x"}, k13 + k13 + "nopq" + B(12) + "x"},
+              {{"ab", "", "x"}, "ab" + B(12) + B(14) + "x"},
+              {{"砖墙容重：22", "x"}, "砖墙容重：22" + B(2) + "x"},
+              {{"😀书", "x"}, "?书" + B(11) + "x"},
+              {{"1\r\n2\n3\r", "x"}, "1  2 3 " + B(7) + "x"}};
+  for (const auto& r : rows) {
+    ReportText text;
+    for (std::size_t k = 0; k + 1 < r.items.size(); ++k) text.add(r.items[k]).zone();
+    text.add(r.items.back()).end().add("ab").zone();
+    EXPECT_EQ(text.bytes(), toGbk(r.utf8 + "\r\nab" + B(12))) << r.utf8;
+  }
+}
+
+// A golden report part, written by hand from the report's line layout, converted to GBK.
+std::string golden(const char* name) {
+  return toGbk(readBytes(std::string(QUARNEL_TEST_DATA "/report/golden/") + name));
+}
+
+TEST(ReportClick, EachRunAppendsAHeaderAndEachClickOneSection) {
+  ScratchDir dir;
+  const std::string path = dir.file("Quarnel书.txt");
+  writeBytes(path, "earlier\r\n");
+  MemoryWindow firstRun, secondRun;
+  for (MemoryWindow* run : {&firstRun, &firstRun, &secondRun}) Cmdjss_Click(*run, path);
+  const std::string first = golden("header.txt") + golden("exterior_first.txt");
+  EXPECT_EQ(readBytes(path), "earlier\r\n" + first + golden("exterior_later.txt") + first);
+}
+
+TEST(ReportClick, InteriorSectionAfterTheHeader) {
+  ScratchDir dir;
+  MemoryWindow w;
+  w.select("Optnq");
+  setTexts(w,
+           texts("zxh=B zscg=3.3 qcs=6 hhjscs=5 zjxs=0.85 zsqh=0.24 qcd=5.4 mcmj=3.78 lmjscd=3.9 "
+                 "gqc1=2.1 gqds1=1 dhz=45.6 hhz=12.3 zjhh=8.0 hzsjz=65.92 gqsl=7"));
+  Cmdjss_Click(w, dir.file("r.txt"));
+  EXPECT_EQ(readBytes(dir.file("r.txt")), golden("header.txt") + golden("interior.txt"));
+}
+
+// counter says "header written" exactly when its leading number rounds, halves to even, to 2.
+TEST(ReportClick, CounterReadsAsTwoByTheLeadingNumberRoundedHalfToEven) {
+  const std::pair<const char*, bool> rows[] = {
+      {"2", true},     {" 2.0", true}, {"1.5", true}, {"2.5", true},   {"2abc", true},
+      {"20e-1", true}, {"1", false},   {"", false},   {"2.51", false}, {"65538", false}};
+  for (const auto& [counter, written] : rows) {
+    ScratchDir dir;
+    MemoryWindow w;
+    w.setText("counter", counter);
+    Cmdjss_Click(w, dir.file("r.txt"));
+    const std::string first = golden("header.txt") + golden("exterior_first.txt");
+    EXPECT_EQ(readBytes(dir.file("r.txt")), written ? golden("exterior_later.txt") : first)
+        << counter;
+  }
+}
+
+}  // namespace
+}  // namespace quarnel::test

@@ -1,0 +1,71 @@
+// The in-memory window under the window contract; the key codes of the zrz filter; the help text.
+#include <gtest/gtest.h>
+
+#include "../common/test_support.h"
+#include "../contract/window_contract.h"
+#include "ui/handlers.h"
+#include "ui/help_text.h"
+#include "ui/memory_window.h"
+
+namespace quarnel::test {
+namespace {
+
+class MemoryHarness : public WindowHarness {
+ public:
+  Window& window() override { return w_; }
+  void pick(const std::string& option) override {
+    w_.select(option);
+    option == "optwq" ? optwq_Click(w_) : Optnq_Click(w_);
+  }
+  void type(const std::string& field, const std::string& utf8) override {
+    for (std::size_t k = 0; k < utf8.size();) {
+      std::size_t n = 1;
+      while (k + n < utf8.size() && (utf8[k + n] & 0xC0) == 0x80) ++n;
+      std::int16_t code = utf8[k] & 0x80 ? -1 : utf8[k];  // a wide character: a negative code
+      if (field == "zrz") zrz_KeyPress(w_, code);
+      if (code != 0) w_.setText(field, w_.text(field) + utf8.substr(k, n));
+      k += n;
+    }
+  }
+  bool onScreen(const std::string& name) override { return w_.onScreen(name); }
+  std::string focus() override { return w_.focus(); }
+  std::vector<std::string> warnings() override {
+    std::vector<std::string> out;
+    for (const auto& box : w_.warnings()) out.push_back(box.title + "|" + box.text);
+    return out;
+  }
+  bool guard(const std::function<void()>&) override { return false; }
+
+ private:
+  MemoryWindow w_;
+};
+
+std::unique_ptr<WindowHarness> makeMemoryHarness() {
+  return std::make_unique<MemoryHarness>();
+}
+
+INSTANTIATE_TEST_SUITE_P(Memory, WindowContract,
+                         testing::Values(Implementation{"memory", &makeMemoryHarness}), named);
+
+TEST(ZrzKeyPress, PassesCodesBelow33DigitsAndNegativeCodes) {
+  MemoryWindow w;
+  for (int code = -300; code < 300; ++code) {
+    std::int16_t key = static_cast<std::int16_t>(code);
+    zrz_KeyPress(w, key);
+    EXPECT_EQ(key, code < 33 || (code >= '0' && code <= '9') ? code : 0) << code;
+  }
+}
+
+// The pieces 1 to 14 of the instructions, each after its run of line breaks, up to the signature;
+// then the signature ending in one blank, and the contact line of piece 15.
+TEST(HelpText, IsThePiecesWithTheirLineBreaksToTheByte) {
+  const std::string pieces = readBytes(QUARNEL_TEST_DATA "/ui/help_text_pieces.txt");
+  const std::string text = helpText();
+  ASSERT_EQ(text.substr(0, pieces.size()), pieces);
+  const std::size_t contact = text.find("\r\n\r               Email:");
+  EXPECT_EQ(text.find('\r', pieces.size()), contact);
+  EXPECT_EQ(text.substr(contact - 1, 1), " ");
+}
+
+}  // namespace
+}  // namespace quarnel::test
