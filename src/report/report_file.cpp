@@ -80,10 +80,15 @@ bool takeBack(HANDLE file, LONGLONG before, LONGLONG after) {
 // for the lock like flock does); a program that holds the file open without sharing makes the
 // open fail at once.
 std::optional<AppendFailure> appendToFile(const std::string& path, std::string_view bytes) {
-  HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // Windows refuses to write a read-only file; Wine run by root would write it, so we ask first.
+  DWORD attributes = GetFileAttributesW(wide(path).c_str());
+  bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+  HANDLE file =
+      readOnly ? INVALID_HANDLE_VALUE
+               : CreateFileW(wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
-    DWORD err = GetLastError();
+    DWORD err = readOnly ? ERROR_ACCESS_DENIED : GetLastError();
     AppendFailure f = failure(err);
     f.refused = err == ERROR_ACCESS_DENIED;
     return f;
