@@ -34,7 +34,6 @@ class MemoryHarness : public WindowHarness {
     for (const auto& box : w_.warnings()) out.push_back(box.title + "|" + box.text);
     return out;
   }
-  bool guard(const std::function<void()>&) override { return false; }
 
  private:
   MemoryWindow w_;
