@@ -1,15 +1,11 @@
-// The contract of the main window's operations and handlers, for every implementation of Window.
-// A runner links window_contract.cpp and instantiates the suite with its harness's factory:
-//   INSTANTIATE_TEST_SUITE_P(W, WindowContract, testing::Values(Implementation{"w", &make}),
-//   named);
-// A harness builds the main window as stored (exterior wall, defaults, focus in zxh) and gives:
-// window() the Window under test; pick(name) the user clicks an option (its Click handler runs as
-// wired) or, on a real window, a button (cmdoff: the help window's); type(field, t) the user types
-// the UTF-8 characters of t one by one (through the key filter of zrz); onScreen(name) whether the
-// control is shown, its frames included; focus() the control with the keyboard focus; warnings()
-// "title|text" of each box shown, closed with OK.
-// A real window's harness is a RealWindowHarness; its runner links real_window_contract.cpp and
-// instantiates RealWindowContract too.
+// The window contracts, one suite for every implementation of Window and one for the real windows.
+// A runner links window_contract.cpp (and real_window_contract.cpp) and instantiates WindowContract
+// (and RealWindowContract) with Implementation{"name", &make}. A harness builds the main window as
+// stored (exterior wall, defaults, focus in zxh) and gives: window() the Window under test;
+// pick(name) the user clicks an option (its Click handler runs as wired) or, on a real window, a
+// button (cmdoff: the help window's); type(field, t) the user types the UTF-8 characters of t one
+// by one into field; onScreen(name) whether the control and its frames are shown; focus() the
+// control with the keyboard focus; warnings() "title|text" of each box shown, closed with OK.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -30,13 +30,12 @@ class QtHarness : public RealWindowHarness {
     timer_.start(5);
   }
   QWidget& main() { return program.mainWidget(); }
-  QWidget* control(const std::string& name) { return &program.main().widget(name); }
-  Window& window() override { return program.main(); }
-  void pick(const std::string& name) override {
-    QTest::mouseClick(name == "cmdoff" ? program.help().widget()->findChild<QWidget*>(name.c_str())
-                                       : control(name),
-                      Qt::LeftButton);
+  QWidget* control(const std::string& name) {  // cmdoff: the help window's
+    if (name == "cmdoff") return program.help().widget()->findChild<QWidget*>("cmdoff");
+    return &program.main().widget(name);
   }
+  Window& window() override { return program.main(); }
+  void pick(const std::string& name) override { QTest::mouseClick(control(name), Qt::LeftButton); }
   void type(const std::string& field, const std::string& utf8) override {
     for (QChar c : QString::fromStdString(utf8)) {
       QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
