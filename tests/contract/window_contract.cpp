@@ -52,10 +52,8 @@ TEST_P(WindowContract, WallTypeSwitchShowsTheInputsOfTheSelectedTypeOnly) {
     SCOPED_TRACE(option);
     if (*option) h->pick(option);
     const bool exterior = std::string(option) != "Optnq";
-    if (exterior)  // the handler of the option not selected does nothing
-      Optnq_Click(h->window());
-    else
-      optwq_Click(h->window());
+    // the handler of the option not selected does nothing
+    exterior ? Optnq_Click(h->window()) : optwq_Click(h->window());
     expectWallState(*h, exterior);
   }
   EXPECT_EQ(h->window().text("yttccd"), "2.5");

@@ -1,11 +1,12 @@
 // The window contracts, one suite for every implementation of Window and one for the real windows.
 // A runner links window_contract.cpp (and real_window_contract.cpp) and instantiates WindowContract
-// (and RealWindowContract) with Implementation{"name", &make}. A harness builds the main window as
-// stored (exterior wall, defaults, focus in zxh) and gives: window() the Window under test;
-// pick(name) the user clicks an option (its Click handler runs as wired) or, on a real window, a
-// button (cmdoff: the help window's); type(field, t) the user types the UTF-8 characters of t one
-// by one into field; onScreen(name) whether the control and its frames are shown; focus() the
-// control with the keyboard focus; warnings() "title|text" of each box shown, closed with OK.
+// (and RealWindowContract) with Implementation{"name", &make} named by PrintToStringParamName. A
+// harness builds the main window as stored (exterior wall, defaults, focus in zxh) and gives:
+// window() the Window under test; pick(name) the user clicks an option (its Click handler runs as
+// wired) or, on a real window, a button (cmdoff: the help window's); type(field, t) the user types
+// the UTF-8 characters of t one by one into field; onScreen(name) whether the control and its
+// frames are shown; focus() the control with the keyboard focus; warnings() "title|text" of each
+// box shown, closed with OK.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -49,10 +50,6 @@ struct Implementation {
   std::unique_ptr<WindowHarness> (*make)();
   friend void PrintTo(const Implementation& i, std::ostream* out) { *out << i.name; }
 };
-
-inline std::string named(const testing::TestParamInfo<Implementation>& info) {
-  return info.param.name;
-}
 
 class WindowContract : public testing::TestWithParam<Implementation> {
  protected:

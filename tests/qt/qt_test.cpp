@@ -37,9 +37,10 @@ class QtHarness : public RealWindowHarness {
   Window& window() override { return program.main(); }
   void pick(const std::string& name) override { QTest::mouseClick(control(name), Qt::LeftButton); }
   void type(const std::string& field, const std::string& utf8) override {
+    control(field)->setFocus();
     for (QChar c : QString::fromStdString(utf8)) {
       QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(control(field), &key);
+      QApplication::sendEvent(QApplication::focusWidget(), &key);
     }
   }
   bool onScreen(const std::string& name) override { return control(name)->isVisibleTo(&main()); }
@@ -76,10 +77,9 @@ std::unique_ptr<WindowHarness> makeQtHarness() {
   return std::make_unique<QtHarness>();
 }
 
-INSTANTIATE_TEST_SUITE_P(Qt, WindowContract, testing::Values(Implementation{"qt", &makeQtHarness}),
-                         named);
-INSTANTIATE_TEST_SUITE_P(Qt, RealWindowContract,
-                         testing::Values(Implementation{"qt", &makeQtHarness}), named);
+const auto kQt = testing::Values(Implementation{"qt", &makeQtHarness});
+INSTANTIATE_TEST_SUITE_P(Qt, WindowContract, kQt, testing::PrintToStringParamName());
+INSTANTIATE_TEST_SUITE_P(Qt, RealWindowContract, kQt, testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace quarnel::test

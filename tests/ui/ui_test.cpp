@@ -44,7 +44,8 @@ std::unique_ptr<WindowHarness> makeMemoryHarness() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Memory, WindowContract,
-                         testing::Values(Implementation{"memory", &makeMemoryHarness}), named);
+                         testing::Values(Implementation{"memory", &makeMemoryHarness}),
+                         testing::PrintToStringParamName());
 
 TEST(ZrzKeyPress, PassesCodesBelow33DigitsAndNegativeCodes) {
   MemoryWindow w;

@@ -94,8 +94,8 @@ std::unique_ptr<WindowHarness> makeWin32Harness() {
 }
 
 const auto kWin32 = testing::Values(Implementation{"win32", &makeWin32Harness});
-INSTANTIATE_TEST_SUITE_P(Win32, WindowContract, kWin32, named);
-INSTANTIATE_TEST_SUITE_P(Win32, RealWindowContract, kWin32, named);
+INSTANTIATE_TEST_SUITE_P(Win32, WindowContract, kWin32, testing::PrintToStringParamName());
+INSTANTIATE_TEST_SUITE_P(Win32, RealWindowContract, kWin32, testing::PrintToStringParamName());
 
 class Win32Test : public testing::Test, public Win32Harness {};
 
@@ -132,12 +132,9 @@ TEST_F(Win32Test, LaidOutAndLetteredAtEveryDensity) {
 }
 
 TEST_F(Win32Test, PasteAndControlCharactersPassTheZrzFilter) {
-  ASSERT_TRUE(OpenClipboard(w.hwnd()) && EmptyClipboard());
-  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, 8);
-  lstrcpyW(static_cast<wchar_t*>(GlobalLock(copy)), L"2.5");
-  GlobalUnlock(copy);
-  SetClipboardData(CF_UNICODETEXT, copy);
-  CloseClipboard();
+  w.setText("zxh", "2.5");  // copied
+  SendMessageW(w.control("zxh"), EM_SETSEL, 0, -1);
+  SendMessageW(w.control("zxh"), WM_COPY, 0, 0);
   const char* rows[][3] = {{"zrz", "12\b", "1"}, {"zrz", "\x16", "2.5"}, {"dhz", "5", ""}};
   for (const auto& row : rows) {  // \b Backspace, \x16 Ctrl+V; dhz is read-only
     w.setText(row[0], "");
