@@ -63,7 +63,7 @@ class QtHarness : public RealWindowHarness {
   int listed() override { return static_cast<QComboBox*>(control("zjxs"))->count(); }
   std::string reportInto(const std::string& dir) override {
     qputenv("HOME", QByteArray::fromStdString(dir));
-    return dir + "/Quarnel书.txt";
+    return dir + "Quarnel书.txt";
   }
   bool helpOpen() override { return program.help().isLoaded(); }
 
