@@ -123,7 +123,12 @@ TEST_F(Win32Test, LaidOutAndLetteredAtEveryDensity) {
     EXPECT_EQ(caption.lfWeight, FW_NORMAL);
     for (const Control& c : mainWindow().controls) {
       SCOPED_TRACE(c.name + " at " + std::to_string(dpi));
-      EXPECT_TRUE(drawable(w.control(c.name), c.caption));
+      HWND h = w.control(c.name);
+      wchar_t text[64];
+      GetWindowTextW(h, text, 64);
+      EXPECT_EQ(utf8(text), c.caption);
+      EXPECT_TRUE(drawable(h, c.caption));
+      EXPECT_EQ(GetParent(h), c.container.empty() ? w.hwnd() : w.control(c.container));
       if (c.kind == Kind::Line) continue;
       const std::array rect = {c.left, c.top, c.width, c.height};
       for (int k = 0; k < 4; ++k) EXPECT_EQ(geometry(c.name)[k], MulDiv(rect[k], dpi, 1440));
