@@ -1,17 +1,17 @@
-// The contract of the main window's operations and handlers, for every implementation of Window.
-// A runner links window_contract.cpp and instantiates the suite with its harness's factory:
-//   INSTANTIATE_TEST_SUITE_P(W, WindowContract, testing::Values(Implementation{"w", &make}),
-//   named);
-// A harness builds the main window as stored (exterior wall, defaults, focus in zxh) and gives:
-// window() the Window under test; pick(option) the user selects an option and its Click handler
-// runs as wired; type(field, t) the user types the UTF-8 characters of t one by one (through the
-// key filter of zrz); onScreen(name) whether the control is shown, its frames included; focus()
-// the control with the keyboard focus; warnings() "title|text" of each box shown, closed with OK;
-// guard(handler) runs a handler inside the event boundary, false where the window has none.
+// The window contracts, one suite for every implementation of Window and one for the real windows.
+// A runner links window_contract.cpp (and real_window_contract.cpp) and instantiates WindowContract
+// (and RealWindowContract) with Implementation{"name", &make} named by PrintToStringParamName. A
+// harness builds the main window as stored (exterior wall, defaults, focus in zxh) and gives:
+// window() the Window under test; pick(name) the user clicks an option (its Click handler runs as
+// wired) or, on a real window, a button (cmdoff: the help window's); type(field, t) the user types
+// the UTF-8 characters of t one by one into field; onScreen(name) whether the control and its
+// frames are shown; focus() the control with the keyboard focus; warnings() "title|text" of each
+// box shown, closed with OK.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 
 #include "ui/window.h"
@@ -21,12 +21,28 @@ namespace quarnel::test {
 struct WindowHarness {
   virtual ~WindowHarness() = default;
   virtual Window& window() = 0;
-  virtual void pick(const std::string& option) = 0;
+  virtual void pick(const std::string& name) = 0;
   virtual void type(const std::string& field, const std::string& utf8) = 0;
   virtual bool onScreen(const std::string& name) = 0;
   virtual std::string focus() = 0;
   virtual std::vector<std::string> warnings() = 0;
-  virtual bool guard(const std::function<void()>& handler) = 0;
+};
+
+enum class Key { Tab, ShiftTab, Down, Return };
+
+// guard(handler) runs a handler inside the event boundary; press(key) in the control with the
+// focus; geometry(name) left, top, width and height in pixels at 96 dpi, "" the client area;
+// fixedSize() the main window cannot be resized; listed() the entries in the list of zjxs;
+// reportInto(dir) makes the report click write into the folder dir and gives the file's path;
+// helpOpen() whether the help window is loaded.
+struct RealWindowHarness : WindowHarness {
+  virtual void guard(const std::function<void()>& handler) = 0;
+  virtual void press(Key key) = 0;
+  virtual std::array<int, 4> geometry(const std::string& name) = 0;
+  virtual bool fixedSize() = 0;
+  virtual int listed() = 0;
+  virtual std::string reportInto(const std::string& dir) = 0;
+  virtual bool helpOpen() = 0;
 };
 
 struct Implementation {
@@ -35,13 +51,17 @@ struct Implementation {
   friend void PrintTo(const Implementation& i, std::ostream* out) { *out << i.name; }
 };
 
-inline std::string named(const testing::TestParamInfo<Implementation>& info) {
-  return info.param.name;
-}
-
 class WindowContract : public testing::TestWithParam<Implementation> {
  protected:
   std::unique_ptr<WindowHarness> make() { return GetParam().make(); }
+};
+
+class RealWindowContract : public WindowContract {
+ protected:
+  std::unique_ptr<RealWindowHarness> make() {
+    return std::unique_ptr<RealWindowHarness>(
+        dynamic_cast<RealWindowHarness*>(GetParam().make().release()));
+  }
 };
 
 }  // namespace quarnel::test

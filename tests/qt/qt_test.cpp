@@ -1,10 +1,8 @@
-// The Qt main window under the window contract, and what only the real widgets have: the layout
-// scale, the keyboard order, the combo box and the buttons' wiring.
+// The Qt main window under the window contract and the real window's contract.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -18,7 +16,7 @@ namespace quarnel::test {
 namespace {
 
 // The program's main window, shown; every message box is closed with OK and recorded.
-class QtHarness : public WindowHarness {
+class QtHarness : public RealWindowHarness {
  public:
   QtHarness() {
     program.show();
@@ -32,15 +30,17 @@ class QtHarness : public WindowHarness {
     timer_.start(5);
   }
   QWidget& main() { return program.mainWidget(); }
-  QWidget* control(const std::string& name) { return &program.main().widget(name); }
-  Window& window() override { return program.main(); }
-  void pick(const std::string& option) override {
-    QTest::mouseClick(control(option), Qt::LeftButton);
+  QWidget* control(const std::string& name) {  // cmdoff: the help window's
+    if (name == "cmdoff") return program.help().widget()->findChild<QWidget*>("cmdoff");
+    return &program.main().widget(name);
   }
+  Window& window() override { return program.main(); }
+  void pick(const std::string& name) override { QTest::mouseClick(control(name), Qt::LeftButton); }
   void type(const std::string& field, const std::string& utf8) override {
+    control(field)->setFocus();
     for (QChar c : QString::fromStdString(utf8)) {
       QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(control(field), &key);
+      QApplication::sendEvent(QApplication::focusWidget(), &key);
     }
   }
   bool onScreen(const std::string& name) override { return control(name)->isVisibleTo(&main()); }
@@ -50,14 +50,26 @@ class QtHarness : public WindowHarness {
     return w ? w->objectName().toStdString() : "";
   }
   std::vector<std::string> warnings() override { return boxes; }
-  bool guard(const std::function<void()>& handler) override {
-    program.run(handler);
-    return true;
+  void guard(const std::function<void()>& handler) override { program.run(handler); }
+  void press(Key key) override {
+    const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Down, Qt::Key_Return};
+    QTest::keyClick(QApplication::focusWidget(), keys[int(key)]);
   }
-  Program program;
-  std::vector<std::string> boxes;
+  std::array<int, 4> geometry(const std::string& name) override {
+    QRect r = name.empty() ? main().rect() : control(name)->geometry();
+    return {r.x(), r.y(), r.width(), r.height()};
+  }
+  bool fixedSize() override { return main().minimumSize() == main().maximumSize(); }
+  int listed() override { return static_cast<QComboBox*>(control("zjxs"))->count(); }
+  std::string reportInto(const std::string& dir) override {
+    qputenv("HOME", QByteArray::fromStdString(dir));
+    return dir + "Quarnel书.txt";
+  }
+  bool helpOpen() override { return program.help().isLoaded(); }
 
  private:
+  Program program;
+  std::vector<std::string> boxes;
   QTimer timer_;
 };
 
@@ -65,60 +77,9 @@ std::unique_ptr<WindowHarness> makeQtHarness() {
   return std::make_unique<QtHarness>();
 }
 
-INSTANTIATE_TEST_SUITE_P(Qt, WindowContract, testing::Values(Implementation{"qt", &makeQtHarness}),
-                         named);
-
-class QtMainWindow : public testing::Test, public QtHarness {};
-
-TEST_F(QtMainWindow, IsLaidOutAtFifteenTwipsAPixel) {
-  EXPECT_EQ(main().size(), QSize(497, 237));
-  EXPECT_EQ(main().minimumSize(), main().maximumSize());
-  const std::pair<const char*, QRect> rows[] = {{"zrz", {59, 15, 52, 18}},
-                                                {"zjxs", {76, 65, 65, 20}},
-                                                {"Frame2", {5, 98, 334, 137}},
-                                                {"cmdhelp", {421, 68, 69, 22}}};
-  for (const auto& [name, rect] : rows) EXPECT_EQ(control(name)->geometry(), rect) << name;
-}
-
-TEST_F(QtMainWindow, TabFollowsTheKeyboardOrderWithOneStopForTheOptionPair) {
-  const std::string common = "zrz crz lmhh lmdh wmhh wmdh ";
-  const std::string tail = " zscg qcs hhjscs zjxs zsqh qcd mcmj lmjscd cmdjs Cmdjss";
-  for (const std::string& order : {"zxh optwq " + common + "gqsl nrq yttccd ytzcd" + tail,
-                                   "zxh Optnq " + common + "gqc1 gqds1 gqc2 gqds2" + tail}) {
-    control("optwq")->setFocus();
-    if (order.find("Optnq") != std::string::npos) QTest::keyClick(control("optwq"), Qt::Key_Down);
-    control("zxh")->setFocus();
-    std::string seen = focus();
-    while (seen.size() < order.size()) {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      seen += " " + focus();
-    }
-    EXPECT_EQ(seen, order);
-  }
-}
-
-TEST_F(QtMainWindow, ComboBoxNeitherCompletesNorAddsTypedTexts) {
-  auto* zjxs = static_cast<QComboBox*>(control("zjxs"));
-  zjxs->setFocus();
-  zjxs->clearEditText();
-  QTest::keyClicks(zjxs->lineEdit(), "0.7");
-  QTest::keyClick(zjxs->lineEdit(), Qt::Key_Return);
-  EXPECT_EQ(program.main().text("zjxs"), "0.7");
-  EXPECT_EQ(zjxs->count(), 7);
-}
-
-TEST_F(QtMainWindow, ButtonsReachTheirHandlers) {
-  ScratchDir home;
-  qputenv("HOME", QByteArray::fromStdString(home.file("")));
-  QTest::mouseClick(control("cmdjs"), Qt::LeftButton);
-  EXPECT_EQ(boxes, std::vector<std::string>{"提示|墙长度输入错!"});
-  QTest::mouseClick(control("Cmdjss"), Qt::LeftButton);
-  EXPECT_EQ(readBytes(home.file("Quarnel书.txt")).substr(0, 70), std::string(70, '-'));
-  QTest::mouseClick(control("cmdhelp"), Qt::LeftButton);
-  ASSERT_TRUE(program.help().isLoaded());
-  QTest::mouseClick(program.help().widget()->findChild<QWidget*>("cmdoff"), Qt::LeftButton);
-  EXPECT_FALSE(program.help().isLoaded());
-}
+const auto kQt = testing::Values(Implementation{"qt", &makeQtHarness});
+INSTANTIATE_TEST_SUITE_P(Qt, WindowContract, kQt, testing::PrintToStringParamName());
+INSTANTIATE_TEST_SUITE_P(Qt, RealWindowContract, kQt, testing::PrintToStringParamName());
 
 }  // namespace
 }  // namespace quarnel::test

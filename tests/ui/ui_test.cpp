@@ -34,7 +34,6 @@ class MemoryHarness : public WindowHarness {
     for (const auto& box : w_.warnings()) out.push_back(box.title + "|" + box.text);
     return out;
   }
-  bool guard(const std::function<void()>&) override { return false; }
 
  private:
   MemoryWindow w_;
@@ -45,7 +44,8 @@ std::unique_ptr<WindowHarness> makeMemoryHarness() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Memory, WindowContract,
-                         testing::Values(Implementation{"memory", &makeMemoryHarness}), named);
+                         testing::Values(Implementation{"memory", &makeMemoryHarness}),
+                         testing::PrintToStringParamName());
 
 TEST(ZrzKeyPress, PassesCodesBelow33DigitsAndNegativeCodes) {
   MemoryWindow w;

@@ -1,0 +1,213 @@
+// The Windows windows under both window contracts, driven by real messages and keys in the test's
+// thread; and what only they have: every screen density, the system's warning box, the report
+// through the real window, the paste into zrz, the help window's life and the program's end.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "../common/test_support.h"
+#include "../contract/window_contract.h"
+#include "report/gbk.h"
+#include "ui/win32/program.h"
+
+namespace quarnel::test {
+namespace {
+
+// Handles what the posted messages caused, and what that caused in turn.
+void settle() {
+  for (int i = 0; i < 4; ++i, Sleep(2)) pumpMessages(false);
+}
+
+// The system's warning box, read when it has one button and the main window as owner, and closed
+// with its OK button.
+HWND mainWindowShown;
+std::vector<std::string>* boxesShown;
+void CALLBACK closeBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = FindWindowW(L"#32770", nullptr);
+  wchar_t title[16], text[256];
+  GetWindowTextW(box, title, 16);
+  GetDlgItemTextW(box, 0xFFFF, text, 256);
+  if (box && GetWindow(box, GW_OWNER) == mainWindowShown && !GetDlgItem(box, IDCANCEL))
+    boxesShown->push_back(utf8(title) + "|" + utf8(text));
+  if (box) KillTimer(nullptr, timer), PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+// Keys and characters go to the control with the focus and through the program's message
+// handling, as typed ones do.
+class Win32Harness : public RealWindowHarness {
+ public:
+  Win32Harness() {
+    w.warningBox = [this, box = w.warningBox](HWND owner, const std::wstring& text,
+                                              const std::wstring& title) {
+      mainWindowShown = w.hwnd(), boxesShown = &boxes;
+      SetTimer(nullptr, 0, 10, closeBox);
+      box(owner, text, title);
+    };
+    p.show();
+    settle();
+  }
+  Window& window() override { return w; }
+  void pick(const std::string& name) override {
+    (name == "cmdoff" ? *p.help().window() : w).click(name);
+    settle();
+  }
+  void type(const std::string& field, const std::string& text) override {
+    w.setFocus(field);
+    for (wchar_t c : wide(text)) PostMessageW(GetFocus(), WM_CHAR, c, 1), settle();
+  }
+  bool onScreen(const std::string& name) override { return w.onScreen(name); }
+  std::string focus() override { return w.focused(); }
+  std::vector<std::string> warnings() override { return boxes; }
+  void guard(const std::function<void()>& handler) override { p.guarded(w, handler); }
+  void press(Key key) override {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = key == Key::ShiftTab ? 0x80 : 0;
+    SetKeyboardState(keys);
+    const WORD codes[] = {VK_TAB, VK_TAB, VK_DOWN, VK_RETURN};
+    PostMessageW(GetFocus(), WM_KEYDOWN, codes[int(key)], 1);
+    PostMessageW(GetFocus(), WM_KEYUP, codes[int(key)], 0xC0000001);
+    settle();
+  }
+  std::array<int, 4> geometry(const std::string& name) override {
+    RECT r;
+    name.empty() ? GetClientRect(w.hwnd(), &r) : GetWindowRect(w.control(name), &r);
+    if (!name.empty()) MapWindowPoints(nullptr, GetParent(w.control(name)), (POINT*)&r, 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+  }
+  bool fixedSize() override {
+    return !(GetWindowLongW(w.hwnd(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX));
+  }
+  int listed() override { return SendMessageW(w.control("zjxs"), CB_GETCOUNT, 0, 0); }
+  std::string reportInto(const std::string& dir) override {
+    p.reportFiles = {dir + "Quarnel书.txt", ""};
+    return p.reportFiles.path;
+  }
+  bool helpOpen() override { return p.help().isLoaded(); }
+
+  Win32Program p;
+  Win32Window& w = p.main();
+  std::vector<std::string> boxes;
+};
+
+std::unique_ptr<WindowHarness> makeWin32Harness() {
+  return std::make_unique<Win32Harness>();
+}
+
+const auto kWin32 = testing::Values(Implementation{"win32", &makeWin32Harness});
+INSTANTIATE_TEST_SUITE_P(Win32, WindowContract, kWin32, testing::PrintToStringParamName());
+INSTANTIATE_TEST_SUITE_P(Win32, RealWindowContract, kWin32, testing::PrintToStringParamName());
+
+class Win32Test : public testing::Test, public Win32Harness {};
+
+// Whether the font of a control has a glyph for every character of text.
+bool drawable(HWND control, const std::string& text) {
+  std::wstring chars = wide(text);
+  std::vector<WORD> glyphs(chars.size());
+  HDC dc = GetDC(control);
+  SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  GetGlyphIndicesW(dc, chars.c_str(), static_cast<int>(chars.size()), glyphs.data(),
+                   GGI_MARK_NONEXISTING_GLYPHS);
+  ReleaseDC(control, dc);
+  return std::find(glyphs.begin(), glyphs.end(), 0xFFFF) == glyphs.end();
+}
+
+TEST_F(Win32Test, LaidOutAndLetteredAtEveryDensity) {
+  for (int dpi : {96, 144, 192}) {
+    RECT suggested{0, 0, 800, 600};
+    if (dpi != 96) SendMessageW(w.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), (LPARAM)&suggested);
+    EXPECT_EQ(geometry(""), (std::array{0, 0, MulDiv(7455, dpi, 1440), MulDiv(3555, dpi, 1440)}));
+    LOGFONTW caption{};
+    GetObjectW((HFONT)SendMessageW(w.control("Frame1"), WM_GETFONT, 0, 0), sizeof(caption),
+               &caption);
+    EXPECT_EQ(caption.lfHeight, -MulDiv(21, dpi, 144));  // 10.5 pt
+    EXPECT_EQ(caption.lfWeight, FW_NORMAL);
+    for (const Control& c : mainWindow().controls) {
+      SCOPED_TRACE(c.name + " at " + std::to_string(dpi));
+      HWND h = w.control(c.name);
+      wchar_t text[64];
+      GetWindowTextW(h, text, 64);
+      EXPECT_EQ(utf8(text), c.caption);
+      EXPECT_TRUE(drawable(h, c.caption));
+      EXPECT_EQ(GetParent(h), c.container.empty() ? w.hwnd() : w.control(c.container));
+      if (c.kind == Kind::Line) continue;
+      const std::array rect = {c.left, c.top, c.width, c.height};
+      for (int k = 0; k < 4; ++k) EXPECT_EQ(geometry(c.name)[k], MulDiv(rect[k], dpi, 1440));
+    }
+  }
+}
+
+TEST_F(Win32Test, PasteAndControlCharactersPassTheZrzFilter) {
+  w.setText("zxh", "2.5");  // copied
+  SendMessageW(w.control("zxh"), EM_SETSEL, 0, -1);
+  SendMessageW(w.control("zxh"), WM_COPY, 0, 0);
+  const char* rows[][3] = {{"zrz", "12\b", "1"}, {"zrz", "\x16", "2.5"}, {"dhz", "5", ""}};
+  for (const auto& row : rows) {  // \b Backspace, \x16 Ctrl+V; dhz is read-only
+    w.setText(row[0], "");
+    type(row[0], row[1]);
+    EXPECT_EQ(w.text(row[0]), row[2]) << row[0] << " " << row[1];
+  }
+}
+
+TEST_F(Win32Test, ReportClickAppendsTheGoldenReportOfTheDefaultWindow) {
+  ScratchDir dir;
+  const std::string file = reportInto(dir.file("")), golden = QUARNEL_TEST_DATA "/report/golden/";
+  pick("Cmdjss");
+  EXPECT_EQ(readBytes(file),
+            toGbk(readBytes(golden + "header.txt") + readBytes(golden + "exterior_first.txt")));
+}
+
+TEST_F(Win32Test, HelpWindowIsOneAndRebuiltAfterClose) {
+  std::string text = helpText(), display;  // a CR that no LF follows shows nothing
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (text[i] != '\r' || text[i + 1] == '\n') display += text[i];
+  w.click("cmdhelp");
+  Win32Window* help = p.help().window();
+  ASSERT_TRUE(help);
+  HWND first = help->hwnd();
+  wchar_t showing[4096];
+  GetWindowTextW(help->control("txthelp"), showing, 4096);
+  EXPECT_EQ(utf8(showing), display);
+  EXPECT_EQ(help->text("txthelp"), text);
+  EXPECT_EQ(help->focused(), "txthelp");
+  EXPECT_TRUE(IsWindowVisible(first) && !GetWindow(first, GW_OWNER));
+  EXPECT_TRUE(GetWindowLongW(first, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_FALSE(GetWindowLongW(first, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX));
+
+  help->setText("txthelp", "x");  // a second click neither builds another window nor the text
+  w.click("cmdhelp");
+  EXPECT_TRUE(FindWindowW(nullptr, L"使用说明") == first &&
+              !FindWindowExW(nullptr, first, nullptr, L"使用说明"));
+  EXPECT_EQ(p.help().window()->hwnd(), first);
+  EXPECT_EQ(help->text("txthelp"), "x");
+
+  for (bool closeBox : {true, false}) {  // closed by its close box, then by cmdoff
+    help->setText("txthelp", text);
+    SendMessageW(help->control("txthelp"), EM_LINESCROLL, 0, 8);
+    EXPECT_GT(SendMessageW(help->control("txthelp"), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    closeBox ? (void)SendMessageW(help->hwnd(), WM_CLOSE, 0, 0) : help->click("cmdoff");
+    EXPECT_TRUE(!p.help().window() && !FindWindowW(nullptr, L"使用说明") && IsWindow(w.hwnd()));
+    w.click("cmdhelp");
+    ASSERT_TRUE(help = p.help().window());
+    EXPECT_EQ(help->text("txthelp"), text);
+    EXPECT_EQ(SendMessageW(help->control("txthelp"), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  }
+}
+
+TEST(Win32Program, EndsWhenTheLastWindowCloses) {
+  for (bool helpOpen : {false, true}) {
+    Win32Program program;
+    program.show();
+    if (helpOpen) program.main().click("cmdhelp");
+    PostMessageW(program.main().hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(pumpMessages(false), helpOpen);  // false: the loop was told to end
+    EXPECT_EQ(program.main().hwnd(), nullptr);
+    if (!helpOpen) continue;
+    Sleep(50);
+    EXPECT_TRUE(pumpMessages(false));
+    program.help().window()->click("cmdoff");
+    EXPECT_FALSE(pumpMessages(false));
+  }
+}
+
+}  // namespace
+}  // namespace quarnel::test
