@@ -49,19 +49,20 @@ TEST(NumberPattern, FifteenDigitsThenThreeDecimalsHalvesAwayFromZero) {
 // plain, and the inputs that the other wall type ignores.
 TEST(Loads, EachTermEntersAsWritten) {
   constexpr WallType X = WallType::Exterior, N = WallType::Interior;
-  const double f01 = 0.100000001490116119384765625;
+  const double f01 = 0.100000001490116119384765625, f03 = 0.300000011920928955078125;
   const double y = ((-0.4 * 3.25) + 1.452) + 0.7649999999999999;
-  const double wall = ((5 * 0.1) * 0.9) / 2 * 5.5;
-  const double out = ((((0.3 * 2) * 0.7) * 0.12) * 0.9) / 4;
-  const double in = ((((((0.3 * 2) + (0.7 * 3)) * 0.9) * 1.1) * 0.12) / 2) / 4;
+  const double wall = (((((3 * 2.9) - 1) * 0.1) * 2.1) + (0.1 * 1)) / 3 * 5.5;
+  const double d = (((0.1 * 0.1) * 6) + (0.1 * f01)) + f03;
+  const double out = ((((0.3 * 2) * 0.7) * 0.12) * 0.9) / 3;
+  const double in = ((((((0.3 * 2) + (0.7 * 3)) * 0.9) * 0.3) * 0.12) / 2) / 4;
   const std::tuple<const char*, WallType, std::array<double, 4>> rows[] = {
-      {"yttccd=-0.4 ytzcd=1 qcd=1 hhjscs=1", X, {y, -1, 0, y * 1.2}},
+      {"yttccd=-0.4 ytzcd=0.3 qcd=3 hhjscs=1", X, {y * f03 / 3, -f03 / 3, 0, y * f03 / 3 * 1.2}},
       {"wmhh=0.1 lmjscd=1 qcd=1 zjxs=1", N, {0, f01, f01, f01 * 1.4}},
       {"wmhh=0.1 lmjscd=1 qcd=1 zjxs=1", X, {0, f01, f01, f01 * 1.4}},
-      {"hhjscs=5.5 lmhh=1 lmjscd=1 qcd=1", X, {0, 6, 0, 0}},
-      {"qcd=2 zscg=3 mcmj=1 zsqh=0.1 zrz=0.9 qcs=5.5", X, {wall, 0, 0, wall * 1.2}},
-      {"zrz=0.3 gqsl=2 zscg=0.7 lmjscd=0.9 qcd=4 qcs=1", X, {out, 0, 0, out * 1.2}},
-      {"gqc1=0.3 gqds1=2 gqc2=0.7 gqds2=3 zrz=0.9 zscg=1.1 qcd=4 qcs=1", N, {in, 0, 0, in * 1.2}},
+      {"hhjscs=5.5 lmhh=1 lmdh=0.1 wmdh=0.1 nrq=0.3 lmjscd=0.1 qcd=1", X, {d, 0.1 * 6, 0, d * 1.2}},
+      {"qcd=3 zscg=2.9 mcmj=1 zsqh=0.1 zrz=2.1 crz=0.1 qcs=5.5", X, {wall, 0, 0, wall * 1.2}},
+      {"zrz=0.3 gqsl=2 zscg=0.7 lmjscd=0.9 qcd=3 qcs=1", X, {out, 0, 0, out * 1.2}},
+      {"gqc1=0.3 gqds1=2 gqc2=0.7 gqds2=3 zrz=0.9 zscg=0.3 qcd=4 qcs=1", N, {in, 0, 0, in * 1.2}},
       {"gqc1=1 gqds1=1 zrz=1 zscg=1 lmjscd=1 qcd=1 qcs=1", X, {0, 0, 0, 0}},
       {"yttccd=1 ytzcd=1 nrq=2 gqsl=1 zrz=1 zscg=1 qcd=1 qcs=1", N, {0, 0, 0, 0}}};
   for (const auto& [list, wall, want] : rows) {
