@@ -22,7 +22,6 @@ TEST(ReportGbk, CodeTableBytesAndOneQuestionMarkForWhatGbkLacks) {
   for (const auto& [utf8, gbk] : rows) EXPECT_EQ(toGbk(utf8), gbk) << gbk;
 }
 
-// Rows of items, each followed by a zone but the last, then a line end, and the expected text.
 TEST(ReportText, ZoneBlanksReachTheNextMultipleOf14Bytes) {
   const std::pair<std::vector<std::string>, std::string> rows[] = {
       {{"", "x"}, B(14) + "x"},
