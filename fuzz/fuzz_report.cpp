@@ -1,42 +1,35 @@
-// The report text of arbitrary field texts (invalid UTF-8, control characters, line breaks) and
-// either wall type, with or without the header, built in memory as a click builds it: every line,
-// the last included, ends with CR LF, no CR or LF stands elsewhere, and the line count is that of
-// the header and the section.
-#include "fuzz_input.h"
+// The report text of arbitrary field texts (invalid UTF-8, control characters, line breaks), either
+// wall type (flag byte 0, bit 0: interior) and with or without the header (bit 1), built in memory
+// as a click builds it: every line, the last included, ends with CR LF, no CR or LF stands
+// elsewhere, and the line count is that of the header and the section.
+#include <cstdlib>
+#include <sstream>
+
+#include "calc/calculation.h"
 #include "report/report_sections.h"
 #include "ui/memory_window.h"
 
-using quarnel::fuzz::fail;
-
-namespace {
-
-const char* const kFields[] = {"zxh",   "zrz",    "crz",  "lmhh",   "lmdh",  "wmhh", "wmdh",
-                               "gqsl",  "gqc1",   "gqc2", "gqds1",  "gqds2", "nrq",  "yttccd",
-                               "ytzcd", "zscg",   "qcs",  "hhjscs", "zjxs",  "zsqh", "qcd",
-                               "mcmj",  "lmjscd", "dhz",  "hhz",    "zjhh",  "hzsjz"};
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const auto texts = quarnel::fuzz::splitFields(data, size, std::size(kFields));
+  using namespace quarnel;
+  std::vector<std::string> texts(27);  // zxh, the inputs, the results; after the flag byte, by '|'
+  std::istringstream in(std::string(reinterpret_cast<const char*>(data), size).substr(size > 0));
+  for (std::string& text : texts) std::getline(in, text, '|');
   const bool interior = size > 0 && (data[0] & 1), header = size > 0 && (data[0] & 2);
-  static quarnel::MemoryWindow w;  // built once: every field the report reads is set
-  for (std::size_t k = 0; k < texts.size(); ++k) w.setText(kFields[k], texts[k]);
-  quarnel::ReportText report;
-  if (header) quarnel::writeHeader(report, w);
-  if (interior)
-    quarnel::writeInterior(report, w);
-  else
-    quarnel::writeExterior(report, w, header);
+  static MemoryWindow w;  // built once: every field the report reads is set
+  w.setText("zxh", texts[0]);
+  for (std::size_t k = 1; k < 27; ++k)
+    w.setText(k <= 22 ? inputFields()[k - 1].name : kResultFields[k - 23], texts[k]);
+  ReportText report;
+  if (header) writeHeader(report, w);
+  interior ? writeInterior(report, w) : writeExterior(report, w, header);
 
-  const std::string& bytes = report.bytes();
+  const std::string bytes = "\r\n" + report.bytes();  // one more line end, before the first line
   std::size_t lines = 0;
   for (std::size_t k = 0; k < bytes.size(); ++k) {
-    if (bytes[k] == '\n' && (k == 0 || bytes[k - 1] != '\r')) fail("LF without CR");
-    if (bytes[k] == '\r' && (k + 1 == bytes.size() || bytes[k + 1] != '\n')) fail("CR alone");
+    if ((bytes[k] == '\r') != (bytes[k + 1] == '\n')) std::abort();  // bytes[size()] is '\0'
     lines += bytes[k] == '\n';
   }
-  if (bytes.empty() || bytes.back() != '\n') fail("the last line has no line end");
-  if (lines != (header ? 9u : 0u) + (interior ? 12u : 10u)) fail("line count");
+  if (bytes.back() != '\n' || lines != 1 + (header ? 9u : 0u) + (interior ? 12u : 10u))
+    std::abort();
   return 0;
 }
