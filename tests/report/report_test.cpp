@@ -2,6 +2,8 @@
 // of a click, byte for byte, as the report's line layout and the print-zone rule give them.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "../common/test_support.h"
 #include "report/gbk.h"
 #include "report/report_handler.h"
@@ -18,8 +20,31 @@ TEST(ReportGbk, CodeTableBytesAndOneQuestionMarkForWhatGbkLacks) {
       {"(kn/m3) 0.45书：砖墙（折减）",
        "(kn/m3) 0.45\xCA\xE9\xA3\xBA\xD7\xA9\xC7\xBD\xA3\xA8\xD5\xDB\xBC\xF5\xA3\xA9"},
       {"A😀B한书", "A?B?\xCA\xE9"},
-      {"\xC3(a\xFF\xE4\xB9", "?(a???"}};
+      {"\xC3(a\xFF\xE4\xB9", "?(a???"},
+      {"€\uE000\uE4C6\uE765\uF8F5", "\x80\xAA\xA1\xA1\x40\xA7\xA0\xFF"}};  // code page 936
   for (const auto& [utf8, gbk] : rows) EXPECT_EQ(toGbk(utf8), gbk) << gbk;
+}
+
+// Every code point of the Basic Multilingual Plane (a surrogate as the three bytes UTF-8 would give
+// it) and strings that are not UTF-8: the digest of their bytes is the one that both the Windows
+// build (code page 936) and the Linux build (glibc's GBK) compute, so the two write the same bytes.
+TEST(ReportGbk, WindowsAndLinuxConvertThePlaneAlike) {
+  std::uint64_t digest = 14695981039346656037u;  // FNV-1a
+  auto add = [&](const std::string& utf8) {
+    const std::string gbk = toGbk(utf8);
+    for (char c : char(gbk.size()) + gbk) digest = (digest ^ std::uint8_t(c)) * 1099511628211u;
+  };
+  for (unsigned c = 0; c < 0x10000; ++c)
+    add(c < 0x80 ? std::string{char(c)}
+        : c < 0x800
+            ? std::string{char(0xC0 | c >> 6), char(0x80 | (c & 63))}
+            : std::string{char(0xE0 | c >> 12), char(0x80 | (c >> 6 & 63)), char(0x80 | (c & 63))});
+  for (const char* s : {"\xC0\x80",
+                        "\xE4\xB8"
+                        "A",
+                        "\xF4\x90\x80\x80", "\xED\xA0\x80\xED\xB0\x80"})
+    add(s);
+  EXPECT_EQ(digest, 4539039471549694114u);
 }
 
 TEST(ReportText, ZoneBlanksReachTheNextMultipleOf14Bytes) {
