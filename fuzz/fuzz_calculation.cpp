@@ -1,6 +1,5 @@
-// The calculate click on 22 texts, either wall type (flag byte, bit 0): four results within half a
-// thousandth of the loads, or one warning box and no result touched. A wall length reading as zero
-// gets a "1" in front, so that most runs compute, unless flag bits 1 to 3 are all set.
+// The calculate click on 22 texts: four results within half a thousandth of the loads, or one box
+// and no result touched. Flag byte: bit 0 interior; bits 1-3 all set: a zero wall length stays.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -35,7 +34,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const char* result : kResultFields) w.setText(result, "untouched");
   cmdjs_Click(w);
 
-  // The same texts read and computed without the window.
   const auto read = readInputs([&](std::string_view name) { return w.text(name); });
   const auto wall = interior ? WallType::Interior : WallType::Exterior;
   const Loads l =

@@ -12,8 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string s;  // without blanks, tabs and line feeds
   for (char c : text)
     if (c != ' ' && c != '\t' && c != '\n') s += c;
-  // strtod reads hexadecimal, "inf", "nan" and its own white space too: all of them begin, after
-  // the sign, with something other than a digit or a point (or with "0x", read here as the 0).
+  // strtod also reads hexadecimal, "inf", "nan" and white space: compared only after a digit.
   const std::size_t k = !s.empty() && (s[0] == '+' || s[0] == '-');
   const bool number =
       k < s.size() && (std::isdigit(static_cast<unsigned char>(s[k])) || s[k] == '.');

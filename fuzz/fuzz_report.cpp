@@ -1,7 +1,5 @@
-// The report text of arbitrary field texts (invalid UTF-8, control characters, line breaks), either
-// wall type (flag byte 0, bit 0: interior) and with or without the header (bit 1), built in memory
-// as a click builds it: every line, the last included, ends with CR LF, no CR or LF stands
-// elsewhere, and the line count is that of the header and the section.
+// The report of arbitrary field texts (flag byte: bit 0 interior, bit 1 header): every line ends
+// with CR LF, no CR or LF stands elsewhere, and the line count is that of header and section.
 #include <cstdlib>
 #include <sstream>
 

@@ -1,5 +1,4 @@
-// What only a real window has: the layout scale, the keyboard order, the combo box's list and the
-// buttons wired to their handlers, the event boundary (see window_contract.h).
+// What only a real window has: layout, keyboard order, combo box, buttons, the event boundary.
 #include <stdexcept>
 
 #include "../common/test_support.h"
@@ -19,8 +18,7 @@ TEST_P(RealWindowContract, IsLaidOutAtFifteenTwipsAPixel) {
   for (const auto& [name, rect] : rows) EXPECT_EQ(h->geometry(name), rect) << name;
 }
 
-// Round the whole keyboard order from zxh and back; at the option pair's one stop the arrow key
-// selects 内墙, whose inputs then take the places of those of 外墙.
+// Round the keyboard order and back; at the option pair's one stop the arrow key selects 内墙.
 TEST_P(RealWindowContract, TabAndShiftTabFollowTheKeyboardOrderWithOneStopForTheOptionPair) {
   const std::string common = " zrz crz lmhh lmdh wmhh wmdh ";
   const std::string tail =

@@ -2,7 +2,6 @@
 #include "window_contract.h"
 
 #include "../common/test_support.h"
-#include "report/report_handler.h"
 #include "ui/handlers.h"
 
 namespace quarnel::test {
@@ -119,21 +118,6 @@ TEST_P(WindowContract, CalculateWarnsOnceAndWritesNothingOrComputes) {
   setTexts(negative->window(), texts("qcd=-6 zscg=1"));
   cmdjs_Click(negative->window());
   EXPECT_EQ(results(negative->window()), Results({"6.858", "0.0", "0.0", "8.23"}));
-}
-
-TEST_P(WindowContract, ReportClickSetsTheHeaderFlagOnlyWhenTheFileIsWritten) {
-  ScratchDir dir;
-  std::filesystem::create_directory(std::filesystem::u8path(dir.file("folder")));
-  for (const char* name : {"Quarnel书.txt", "folder"}) {
-    const bool writable = name[0] == 'Q';
-    auto h = make();
-    h->window().setFocus("qcd");
-    Cmdjss_Click(h->window(), dir.file(name));
-    EXPECT_EQ(h->window().text("counter"), writable ? "2" : "1");
-    EXPECT_EQ(h->focus(), writable ? "zxh" : "qcd");
-    ASSERT_EQ(h->warnings().size(), writable ? 0u : 1u);
-    for (const std::string& box : h->warnings()) EXPECT_EQ(box.rfind("提示|", 0), 0u);
-  }
 }
 
 }  // namespace

@@ -1,12 +1,8 @@
-// The window contracts, one suite for every implementation of Window and one for the real windows.
-// A runner links window_contract.cpp (and real_window_contract.cpp) and instantiates WindowContract
-// (and RealWindowContract) with Implementation{"name", &make} named by PrintToStringParamName. A
-// harness builds the main window as stored (exterior wall, defaults, focus in zxh) and gives:
-// window() the Window under test; pick(name) the user clicks an option (its Click handler runs as
-// wired) or, on a real window, a button (cmdoff: the help window's); type(field, t) the user types
-// the UTF-8 characters of t one by one into field; onScreen(name) whether the control and its
-// frames are shown; focus() the control with the keyboard focus; warnings() "title|text" of each
-// box shown, closed with OK.
+// The window contracts: WindowContract for every Window, RealWindowContract for the real ones. A
+// runner instantiates them with Implementation{"name", &make}. A harness builds the main window as
+// stored and gives: window(); pick(name) the user clicks an option (its handler runs as wired) or a
+// button (cmdoff: the help window's); type(field, t) the user types t into field; onScreen(name)
+// the control and its frames shown; focus(); warnings() "title|text" of each box, closed with OK.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-// Faults of the report file: whatever stands at its path, many clicks appending at once. The
-// program goes on, warns once, keeps the header flag and never leaves half a report in the file.
+// Faults of the report file: the program warns once, keeps the header flag, leaves no half report.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 #include <utility>
 
@@ -25,14 +25,12 @@ HANDLE held = INVALID_HANDLE_VALUE;  // the file as another program holds it ope
 // What stands at a path: a file's bytes, or what else it is.
 std::string standing(const fs::path& p) {
   if (fs::is_symlink(p)) return "link to " + fs::read_symlink(p).string();
-  if (fs::is_directory(p) || fs::is_fifo(p)) return std::to_string(int(fs::status(p).type()));
-  return readBytes(p.u8string());
+  return fs::is_regular_file(p) ? readBytes(p.u8string())
+                                : std::to_string(int(fs::status(p).type()));
 }
 
 std::size_t lines(const std::string& bytes) {
-  std::size_t n = 0;
-  for (std::size_t at = 0; (at = bytes.find("\r\n", at)) != std::string::npos; at += 2) ++n;
-  return n;
+  return std::count(bytes.begin(), bytes.end(), '\n');
 }
 
 TEST(ReportFile, WhateverStandsAtThePathIsAppendedToOrLeftAsItWas) {
@@ -90,8 +88,7 @@ TEST(ReportFile, WhateverStandsAtThePathIsAppendedToOrLeftAsItWas) {
   }
 }
 
-// Programs (here threads, each with its own window and open file) append a thousand reports each
-// at the same moment: every report stands whole, in its program's order, none missing or doubled.
+// Writers (threads with their own window and file) append 1000 reports each at once: none mixed.
 TEST(ReportFile, ConcurrentAppendsNeverMix) {
   auto section = [](int program, int n, MemoryWindow& w) {
     w.setText("zxh", std::to_string(program) + "-" + std::to_string(n) + std::string(2048, '#'));
@@ -126,8 +123,7 @@ TEST(ReportFile, ConcurrentAppendsNeverMix) {
   }
 }
 
-// Run alone, with files limited to 1 KiB (tests/CMakeLists.txt): the report is written in part,
-// then taken back.
+// Run alone with files limited to 1 KiB (tests/CMakeLists.txt): written in part, then taken back.
 TEST(ReportFile, AWriteFailingHalfWayUnderAFileSizeLimit) {
   ScratchDir dir;
   writeBytes(dir.file("r.txt"), std::string(900, 'x'));
@@ -139,9 +135,8 @@ TEST(ReportFile, AWriteFailingHalfWayUnderAFileSizeLimit) {
 }
 
 #ifdef _WIN32
-// When drive C refuses the report (here a folder stands at its path), it goes to the second
-// place; the first click of the run that does so says where, later clicks say nothing more. A
-// path that works keeps the report, and nothing is said.
+// Refused (a folder stands at the path), the report goes to the second place, which the first such
+// click of the run names; a path that works keeps the report, and nothing is said.
 TEST(ReportFile, ARefusedPathSendsTheReportToTheSecondPlaceAndSaysSoOnce) {
   ScratchDir dir;
   fs::create_directory(dir.path / "c");

@@ -1,5 +1,4 @@
-// The report text: GBK bytes, 14-column print zones counted in those bytes, CR LF, and the lines
-// of a click, byte for byte, as the report's line layout and the print-zone rule give them.
+// The report text: GBK bytes, 14-column print zones counted in them, CR LF, the lines of a click.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -25,9 +24,8 @@ TEST(ReportGbk, CodeTableBytesAndOneQuestionMarkForWhatGbkLacks) {
   for (const auto& [utf8, gbk] : rows) EXPECT_EQ(toGbk(utf8), gbk) << gbk;
 }
 
-// Every code point of the Basic Multilingual Plane (a surrogate as the three bytes UTF-8 would give
-// it) and strings that are not UTF-8: the digest of their bytes is the one that both the Windows
-// build (code page 936) and the Linux build (glibc's GBK) compute, so the two write the same bytes.
+// Every code point of the plane (surrogates as UTF-8 would write them) and strings that are not
+// UTF-8: Windows (code page 936) and Linux (glibc's GBK) compute this digest of their bytes alike.
 TEST(ReportGbk, WindowsAndLinuxConvertThePlaneAlike) {
   std::uint64_t digest = 14695981039346656037u;  // FNV-1a
   auto add = [&](const std::string& utf8) {
