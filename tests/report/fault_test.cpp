@@ -25,8 +25,8 @@ HANDLE held = INVALID_HANDLE_VALUE;  // the file as another program holds it ope
 // What stands at a path: a file's bytes, or what else it is.
 std::string standing(const fs::path& p) {
   if (fs::is_symlink(p)) return "link to " + fs::read_symlink(p).string();
-  return fs::is_regular_file(p) ? readBytes(p.u8string())
-                                : std::to_string(int(fs::status(p).type()));
+  if (fs::is_directory(p) || fs::is_fifo(p)) return std::to_string(int(fs::status(p).type()));
+  return readBytes(p.u8string());
 }
 
 std::size_t lines(const std::string& bytes) {
