@@ -11,4 +11,10 @@ namespace quarnel {
 // valid UTF-8, becomes one "?".
 std::string toGbk(std::string_view utf8);
 
+#ifdef _WIN32
+// UTF-8 and the UTF-16 of the Windows functions.
+std::wstring wide(std::string_view utf8);
+std::string utf8(std::wstring_view text);
+#endif
+
 }  // namespace quarnel

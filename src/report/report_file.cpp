@@ -6,6 +6,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "report/gbk.h"
 #else
 #include <fcntl.h>
 #include <sys/file.h>
@@ -18,13 +20,6 @@ namespace quarnel {
 #ifdef _WIN32
 
 namespace {
-
-std::wstring wide(const std::string& utf8) {
-  int n = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-  std::wstring out(n > 0 ? n - 1 : 0, L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, out.data(), n);
-  return out;
-}
 
 // The reason for the user: our own Chinese words for the errors a report file meets, otherwise
 // the system's text in the user's language.
@@ -54,9 +49,7 @@ AppendFailure failure(DWORD err, bool leftOver = false) {
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, err, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     while (n > 0 && (text[n - 1] == L'\r' || text[n - 1] == L'\n' || text[n - 1] == L' ')) --n;
-    int m = WideCharToMultiByte(CP_UTF8, 0, text, int(n), nullptr, 0, nullptr, nullptr);
-    reason.assign(m, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, int(n), reason.data(), m, nullptr, nullptr);
+    reason = utf8(std::wstring_view(text, n));
     LocalFree(text);
   }
   return {reason + "（错误代码 " + std::to_string(err) + "）", leftOver, false};
@@ -81,12 +74,13 @@ bool takeBack(HANDLE file, LONGLONG before, LONGLONG after) {
 // open fail at once.
 std::optional<AppendFailure> appendToFile(const std::string& path, std::string_view bytes) {
   // Windows refuses to write a read-only file; Wine run by root would write it, so we ask first.
-  DWORD attributes = GetFileAttributesW(wide(path).c_str());
+  const std::wstring name = wide(path);
+  DWORD attributes = GetFileAttributesW(name.c_str());
   bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-  HANDLE file =
-      readOnly ? INVALID_HANDLE_VALUE
-               : CreateFileW(wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = readOnly
+                    ? INVALID_HANDLE_VALUE
+                    : CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     DWORD err = readOnly ? ERROR_ACCESS_DENIED : GetLastError();
     AppendFailure f = failure(err);

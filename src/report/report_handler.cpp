@@ -13,6 +13,7 @@
 
 #include "calc/calculation.h"
 #include "calc/number.h"
+#include "report/gbk.h"
 #include "report/report_file.h"
 #include "report/report_sections.h"
 #include "report/report_text.h"
@@ -54,12 +55,8 @@ std::string fallbackReportPath() {
 #ifdef _WIN32
   wchar_t* folder = nullptr;
   std::string path;
-  if (SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, &folder) == S_OK) {
-    int n = WideCharToMultiByte(CP_UTF8, 0, folder, -1, nullptr, 0, nullptr, nullptr);
-    path.assign(n > 0 ? n - 1 : 0, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, folder, -1, path.data(), n, nullptr, nullptr);
-    path += "\\Quarnel书.txt";
-  }
+  if (SHGetKnownFolderPath(FOLDERID_Documents, 0, nullptr, &folder) == S_OK)
+    path = utf8(folder) + "\\Quarnel书.txt";
   CoTaskMemFree(folder);
   return path;
 #else

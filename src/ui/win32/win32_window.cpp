@@ -52,22 +52,6 @@ std::wstring shownLines(std::string_view text) {
 
 }  // namespace
 
-std::wstring wide(std::string_view text) {
-  int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring out(n, L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
-  return out;
-}
-
-std::string utf8(std::wstring_view text) {
-  int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                              nullptr, nullptr);
-  std::string out(n, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n,
-                      nullptr, nullptr);
-  return out;
-}
-
 Win32Window::Win32Window(const WindowDesc& desc, DWORD style, DWORD exStyle)
     : desc_(desc), style_(style), exStyle_(exStyle) {
   warningBox = [](HWND owner, const std::wstring& text, const std::wstring& title) {

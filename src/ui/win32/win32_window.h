@@ -11,14 +11,11 @@
 #include <string>
 #include <string_view>
 
+#include "report/gbk.h"
 #include "ui/window.h"
 #include "ui/window_table.h"
 
 namespace quarnel {
-
-// UTF-8 and UTF-16.
-std::wstring wide(std::string_view text);
-std::string utf8(std::wstring_view text);
 
 // The window class of the program's windows.
 inline constexpr const wchar_t* kWindowClass = L"QuarnelWindow";
