@@ -7,7 +7,6 @@
 #include "bench_util.h"
 #include "calc/number.h"
 #include "calc/pattern.h"
-#include "report/report_handler.h"
 #include "ui/handlers.h"
 
 namespace quarnel::bench {

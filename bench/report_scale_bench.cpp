@@ -13,7 +13,6 @@
 #include <memory>
 
 #include "bench_util.h"
-#include "report/report_handler.h"
 #include "ui/handlers.h"
 
 namespace quarnel::bench {

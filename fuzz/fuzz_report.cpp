@@ -5,6 +5,7 @@
 
 #include "calc/calculation.h"
 #include "report/report_sections.h"
+#include "ui/handlers.h"
 #include "ui/memory_window.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -18,8 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t k = 1; k < 27; ++k)
     w.setText(k <= 22 ? inputFields()[k - 1].name : kResultFields[k - 23], texts[k]);
   ReportText report;
-  if (header) writeHeader(report, w);
-  interior ? writeInterior(report, w) : writeExterior(report, w, header);
+  const FieldText text = fieldsOf(w);
+  if (header) writeHeader(report, text);
+  interior ? writeInterior(report, text) : writeExterior(report, text, header);
 
   const std::string bytes = "\r\n" + report.bytes();  // one more line end, before the first line
   std::size_t lines = 0;

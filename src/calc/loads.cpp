@@ -21,8 +21,8 @@ float narrowed(double value) {
 
 Common common(const Inputs& in) {
   Common c;
-  c.ytdh = ((in.yttccd * 3.25) + 1.452) + kBalconyWindowLoad;
-  c.ythh = in.yttccd * 2.5;
+  c.ytdh = ((in.yttccd * kBalconySlab) + kBalconyParapet) + kBalconyWindows;
+  c.ythh = in.yttccd * kBalconyLiveLoad;
   c.lmdhx = in.lmjscd * in.lmdh;
   c.lmhhx = in.lmjscd * in.lmhh;
   c.wmdhx = in.lmjscd * static_cast<double>(in.wmdh);
@@ -36,7 +36,7 @@ double ownWeight(const Inputs& in) {
 }
 
 Loads exterior(const Inputs& in, const Common& c) {
-  const double gqzz = ((((in.zrz * in.gqsl) * in.zscg) * 0.12) * in.lmjscd) / in.qcd;
+  const double gqzz = ((((in.zrz * in.gqsl) * in.zscg) * kPartitionThickness) * in.lmjscd) / in.qcd;
   const double qtzz = ownWeight(in);
   const double floors = static_cast<double>(in.hhjscs);
   Loads r;
@@ -45,20 +45,21 @@ Loads exterior(const Inputs& in, const Common& c) {
           static_cast<double>(in.nrq);
   r.hhz = ((c.lmhhx + ((c.ythh * in.ytzcd) / in.qcd)) * floors) + static_cast<double>(c.wmhhx);
   r.zjhh = r.hhz * static_cast<double>(in.zjxs);
-  r.hzsjz = (r.zjhh * 1.4) + (r.dhz * 1.2);
+  r.hzsjz = (r.zjhh * kLiveLoadFactor) + (r.dhz * kDeadLoadFactor);
   return r;
 }
 
 Loads interior(const Inputs& in, const Common& c) {
   const double sides = (in.gqc1 * in.gqds1) + (in.gqc2 * in.gqds2);
-  const double gqzz = (((((sides * in.zrz) * in.zscg) * 0.12) / 2) / in.qcd);
+  const double gqzz =
+      (((((sides * in.zrz) * in.zscg) * kPartitionThickness) / kPartitionSides) / in.qcd);
   const double qtzz = ownWeight(in);
   const double floors = static_cast<double>(in.hhjscs);
   Loads r;
   r.dhz = (((qtzz + gqzz) * in.qcs) + (c.lmdhx * floors)) + c.wmdhx;
   r.hhz = (c.lmhhx * floors) + static_cast<double>(c.wmhhx);
   r.zjhh = r.hhz * static_cast<double>(in.zjxs);
-  r.hzsjz = (r.zjhh * 1.4) + (r.dhz * 1.2);
+  r.hzsjz = (r.zjhh * kLiveLoadFactor) + (r.dhz * kDeadLoadFactor);
   return r;
 }
 

@@ -27,8 +27,23 @@ struct Loads {
   double dhz, hhz, zjhh, hzsjz;
 };
 
-// Balcony window enclosure per metre of balcony: one unit in the last place below 0.765.
-constexpr double kBalconyWindowLoad = 0x1.87ae147ae147ap-1;
+// The fixed settings behind the formulas, as the help text states them.
+// Balcony slab 130 mm thick: dead load per square metre of balcony, kN/m2.
+constexpr double kBalconySlab = 3.25;
+// Balcony parapet of 60 mm brick, 1.10 m high: per metre of balcony, kN/m.
+constexpr double kBalconyParapet = 1.452;
+// Balcony closed with steel windows: per metre of balcony, kN/m; one unit in the last place below
+// 0.765.
+constexpr double kBalconyWindows = 0x1.87ae147ae147ap-1;
+// Live load of a balcony, kN/m2.
+constexpr double kBalconyLiveLoad = 2.5;
+// Partition walls are 120 mm thick, m.
+constexpr double kPartitionThickness = 0.12;
+// The partition walls of an interior axis stand on both sides: the axis carries half their weight.
+constexpr int kPartitionSides = 2;
+// The load factors of the design value: 1.2 for the dead load, 1.4 for the reduced live load.
+constexpr double kDeadLoadFactor = 1.2;
+constexpr double kLiveLoadFactor = 1.4;
 
 // The loads of the wall type in double arithmetic, grouped exactly as the formulas are written;
 // the roof live load per metre is rounded to a float. qcd must not be zero. A result may be

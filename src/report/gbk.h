@@ -1,6 +1,8 @@
-// Conversion of the UTF-8 texts of the window to the GBK bytes of the report file (code page 936).
+// The GBK character set (code page 936) of the report file: from the UTF-8 texts of the window to
+// the bytes of the file, and back for tables that a spreadsheet saved in GBK.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,13 +10,10 @@ namespace quarnel {
 
 // The GBK bytes of a UTF-8 text, without byte-order mark: ASCII stays one byte, Chinese characters
 // and full-width signs take two; a character that GBK cannot represent, and every byte that is not
-// valid UTF-8, becomes one "?".
+// valid UTF-8, becomes one "?". Throws std::runtime_error when the system has no GBK converter.
 std::string toGbk(std::string_view utf8);
 
-#ifdef _WIN32
-// UTF-8 and the UTF-16 of the Windows functions.
-std::wstring wide(std::string_view utf8);
-std::string utf8(std::wstring_view text);
-#endif
+// The UTF-8 text of GBK bytes, or nothing when they are not GBK throughout.
+std::optional<std::string> fromGbk(std::string_view gbk);
 
 }  // namespace quarnel

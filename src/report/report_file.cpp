@@ -1,191 +1,28 @@
 #include "report/report_file.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
-
-#ifdef _WIN32
-#include <windows.h>
-
-#include "report/gbk.h"
-#else
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 namespace quarnel {
 
-#ifdef _WIN32
-
-namespace {
-
-// The reason for the user: our own Chinese words for the errors a report file meets, otherwise
-// the system's text in the user's language.
-AppendFailure failure(DWORD err, bool leftOver = false) {
-  static const struct {
-    DWORD code;
-    const char* text;
-  } kTexts[] = {
-      {ERROR_ACCESS_DENIED, "拒绝访问（没有写入权限，或文件只读，或同名的是文件夹）"},
-      {ERROR_SHARING_VIOLATION, "文件正被另一个程序使用"},
-      {ERROR_LOCK_VIOLATION, "文件的一部分被另一个程序锁定"},
-      {ERROR_DISK_FULL, "磁盘空间不足"},
-      {ERROR_HANDLE_DISK_FULL, "磁盘空间不足"},
-      {ERROR_FILE_TOO_LARGE, "文件太大，超过了允许的大小"},
-      {ERROR_PATH_NOT_FOUND, "找不到文件所在的路径"},
-      {ERROR_INVALID_DRIVE, "找不到指定的驱动器"},
-      {ERROR_NOT_READY, "设备未就绪"},
-      {ERROR_WRITE_PROTECT, "介质写保护"},
-      {ERROR_INVALID_NAME, "文件名不正确"},
-  };
-  std::string reason;
-  for (const auto& t : kTexts)
-    if (t.code == err) reason = t.text;
-  if (reason.empty()) {
-    wchar_t* text = nullptr;
-    DWORD n = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, err, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    while (n > 0 && (text[n - 1] == L'\r' || text[n - 1] == L'\n' || text[n - 1] == L' ')) --n;
-    reason = utf8(std::wstring_view(text, n));
-    LocalFree(text);
+ReportAppend appendReport(ReportFiles& files, std::string_view bytes) {
+  ReportAppend a{files.path, std::nullopt, false};
+  if (bytes.empty()) return a;
+  a.failure = appendToFile(files.path, bytes);
+  if (a.failure && a.failure->refused && !files.fallback.empty()) {
+    a.file = files.fallback;
+    a.failure = appendToFile(files.fallback, bytes);
+    a.tellFallback = !a.failure && !files.toldFallback;
+    files.toldFallback = files.toldFallback || a.tellFallback;
   }
-  return {reason + "（错误代码 " + std::to_string(err) + "）", leftOver, false};
+  return a;
 }
 
-// Cuts the file back to its length `before` when it still ends exactly where this append left it;
-// whether nothing of the append is left.
-bool takeBack(HANDLE file, LONGLONG before, LONGLONG after) {
-  LARGE_INTEGER size;
-  if (!GetFileSizeEx(file, &size)) return false;
-  if (size.QuadPart == before) return true;
-  LARGE_INTEGER to;
-  to.QuadPart = before;
-  return size.QuadPart == after && SetFilePointerEx(file, to, nullptr, FILE_BEGIN) &&
-         SetEndOfFile(file);
+std::string appendFailureText(const std::string& file, const AppendFailure& f) {
+  std::string text = "计算书文件写入失败：\n" + file + "\n原因：" + f.reason + "\n";
+  if (f.leftOver) return text + "文件末尾可能留有本次未写完的内容，请检查该文件。";
+  return text + "本次计算书没有写入文件，输入的数据都还在，排除原因后可再次生成。";
 }
 
-}  // namespace
-
-// Windows: the whole file is locked against the other writers for the click (LockFileEx waits
-// for the lock like flock does); a program that holds the file open without sharing makes the
-// open fail at once.
-std::optional<AppendFailure> appendToFile(const std::string& path, std::string_view bytes) {
-  // Windows refuses to write a read-only file; Wine run by root would write it, so we ask first.
-  const std::wstring name = wide(path);
-  DWORD attributes = GetFileAttributesW(name.c_str());
-  bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-  HANDLE file = readOnly
-                    ? INVALID_HANDLE_VALUE
-                    : CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    DWORD err = readOnly ? ERROR_ACCESS_DENIED : GetLastError();
-    AppendFailure f = failure(err);
-    f.refused = err == ERROR_ACCESS_DENIED;
-    return f;
-  }
-  OVERLAPPED whole{};
-  LARGE_INTEGER end{}, zero{};
-  if (!LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole) ||
-      !SetFilePointerEx(file, zero, &end, FILE_END)) {
-    DWORD err = GetLastError();
-    CloseHandle(file);
-    return failure(err);
-  }
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    DWORD chunk = DWORD(std::min<std::size_t>(bytes.size() - done, 1u << 30)), wrote = 0;
-    BOOL ok = WriteFile(file, bytes.data() + done, chunk, &wrote, nullptr);
-    done += wrote;
-    if (!ok || wrote == 0) {
-      DWORD err = ok ? ERROR_DISK_FULL : GetLastError();
-      bool back = done == 0 || takeBack(file, end.QuadPart, end.QuadPart + LONGLONG(done));
-      CloseHandle(file);
-      return failure(err, !back);
-    }
-  }
-  UnlockFileEx(file, 0, MAXDWORD, MAXDWORD, &whole);
-  if (!CloseHandle(file)) return failure(GetLastError());
-  return std::nullopt;
+std::string fallbackNotice(const ReportFiles& files) {
+  return "系统不允许写入 " + files.path + "，计算书已写入：\n" + files.fallback;
 }
-
-#else
-
-namespace {
-
-AppendFailure failure(int err, bool leftOver = false) {
-  return {std::strerror(err), leftOver};
-}
-
-// Waits for the exclusive lock. Where the file system has no such locks, the append goes on
-// unlocked; the end-of-file check of takeBack still keeps other programs' bytes safe.
-void lockExclusive(int fd) {
-  while (flock(fd, LOCK_EX) != 0 && errno == EINTR) {
-  }
-}
-
-// Writes all bytes, resuming after short writes; 0, or the error.
-int writeAll(int fd, std::string_view bytes, std::size_t& done) {
-  while (done < bytes.size()) {
-    ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (w < 0 && errno == EINTR) continue;
-    if (w < 0) return errno;
-    if (w == 0) return ENOSPC;
-    done += std::size_t(w);
-  }
-  return 0;
-}
-
-// Cuts the file back to its length `before` when it still ends exactly where this append left it;
-// whether nothing of the append is left.
-bool takeBack(int fd, off_t before, off_t after) {
-  struct stat st;
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return false;
-  if (st.st_size == before) return true;
-  return st.st_size == after && ftruncate(fd, before) == 0;
-}
-
-// takeBack for a file that is already closed.
-bool takeBackPath(const std::string& path, off_t before, off_t after) {
-  int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  lockExclusive(fd);
-  bool back = takeBack(fd, before, after);
-  ::close(fd);
-  return back;
-}
-
-}  // namespace
-
-std::optional<AppendFailure> appendToFile(const std::string& path, std::string_view bytes) {
-  // Non-blocking: a named pipe without a reader fails at once instead of hanging the click. It
-  // changes nothing for a regular file.
-  int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
-  if (fd < 0) return failure(errno);
-  lockExclusive(fd);
-  struct stat st;
-  if (fstat(fd, &st) != 0) {
-    int err = errno;
-    ::close(fd);
-    return failure(err);
-  }
-  off_t before = st.st_size;
-  std::size_t done = 0;
-  if (int err = writeAll(fd, bytes, done); err != 0) {
-    bool back = done == 0 || takeBack(fd, before, before + off_t(done));
-    ::close(fd);
-    return failure(err, !back);
-  }
-  if (::close(fd) != 0) {
-    int err = errno;
-    return failure(err, !takeBackPath(path, before, before + off_t(done)));
-  }
-  return std::nullopt;
-}
-
-#endif
 
 }  // namespace quarnel

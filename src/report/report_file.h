@@ -20,4 +20,30 @@ struct AppendFailure {
 // failure is returned; nothing on success.
 std::optional<AppendFailure> appendToFile(const std::string& path, std::string_view bytes);
 
+// The report files of one run: the report goes to path whenever the system lets the user write
+// it, otherwise to fallback (when there is one); the first report of the run that goes to
+// fallback tells the user.
+struct ReportFiles {
+  std::string path;
+  std::string fallback;
+  bool toldFallback = false;
+};
+
+// How appending a report went: the file it went to (or the last one tried), the failure, and
+// whether the user is now to be told that the report went to the fallback.
+struct ReportAppend {
+  std::string file;
+  std::optional<AppendFailure> failure;
+  bool tellFallback = false;
+};
+
+// Appends bytes to files.path, or to files.fallback when the system refuses files.path for lack
+// of access. Nothing is appended, and nothing fails, when there are no bytes.
+ReportAppend appendReport(ReportFiles& files, std::string_view bytes);
+
+// The warning for a report that could not be appended to the file.
+std::string appendFailureText(const std::string& file, const AppendFailure& failure);
+// The notice that the report went to the fallback because the system refused the path.
+std::string fallbackNotice(const ReportFiles& files);
+
 }  // namespace quarnel

@@ -24,8 +24,6 @@ class ReportText {
 
   // Everything written so far, in GBK.
   const std::string& bytes() const { return bytes_; }
-  // The column the next item starts at.
-  std::size_t column() const { return column_; }
 
  private:
   std::string bytes_;

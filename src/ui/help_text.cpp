@@ -55,17 +55,4 @@ std::string displayText(std::string_view text) {
   return shown;
 }
 
-void Form_Load(Window& help) {
-  help.setText("txthelp", helpText());
-}
-
-void cmdhelp_Click(HelpSlot& help) {
-  if (!help.isLoaded()) Form_Load(help.load());
-  help.show();
-}
-
-void cmdoff_Click(HelpSlot& help) {
-  help.unload();
-}
-
 }  // namespace quarnel

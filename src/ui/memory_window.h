@@ -1,6 +1,6 @@
 // A window held as a plain table of named texts, visibility flags and option states, built from a
-// stored window description. Tests run the handlers against it; it records the warning boxes shown
-// and where the focus is.
+// stored window description. Tests and the batch program run the handlers against it; it records
+// the warning boxes shown and where the focus is.
 #pragma once
 
 #include <map>
@@ -19,7 +19,7 @@ class MemoryWindow : public Window {
   };
 
   // Every control at its default text and visibility; the first option of each set selected as
-  // stored (optwq); the focus on the focusable control with the lowest tab index.
+  // stored (optwq); the focus where the window opens with it.
   explicit MemoryWindow(const WindowDesc& desc = mainWindow());
 
   std::string text(std::string_view name) const override;
@@ -31,8 +31,6 @@ class MemoryWindow : public Window {
 
   // What the user does: selects an option (clearing the other options of its frame).
   void select(std::string_view option);
-  // The control's own visibility flag.
-  bool ownVisible(std::string_view name) const;
   // Whether the control is on screen: its own flag and those of all frames around it are set.
   bool onScreen(std::string_view name) const;
   const std::string& focus() const { return focus_; }
@@ -45,8 +43,9 @@ class MemoryWindow : public Window {
     bool visible;
     bool selected;
   };
-  const State& at(std::string_view name, Kind kind) const;
-  State& at(std::string_view name, Kind kind);
+  // The control, which must be of that kind (a text box: a text box or the combo box).
+  const State& at(std::string_view name, Kind kind, const char* operation) const;
+  State& at(std::string_view name, Kind kind, const char* operation);
   State& any(std::string_view name);
   const State& any(std::string_view name) const;
 

@@ -1,6 +1,6 @@
 // The operations through which the handlers reach a window: every control is addressed by its
-// name, texts are UTF-8. One implementation keeps the controls in memory (for tests), the other
-// drives the real Qt widgets.
+// name, texts are UTF-8. The in-memory window (for tests and the batch program), the Qt window and
+// the Windows window implement them; so does the slot of the help window for its life.
 #pragma once
 
 #include <string>
@@ -24,6 +24,23 @@ class Window {
   virtual void setFocus(std::string_view name) = 0;
   // Shows a modal warning box (exclamation icon, one OK button) and returns when it is closed.
   virtual void warn(std::string_view text, std::string_view title) = 0;
+};
+
+// The program-wide slot of the help window. The slot keeps its instance for the whole run; the
+// window itself is loaded (created with its controls as stored) and unloaded (destroyed) again.
+class HelpSlot {
+ public:
+  virtual ~HelpSlot() = default;
+  // The help window while it is loaded, or nullptr.
+  virtual Window* loaded() = 0;
+  // Creates the window with its controls as stored and raises its Load event; not yet shown.
+  virtual void load() = 0;
+  // Shows the loaded window modeless and without owner, and brings it forward.
+  virtual void show() = 0;
+  // Destroys the window and its controls; nothing else changes.
+  virtual void unload() = 0;
+
+  bool isLoaded() { return loaded() != nullptr; }
 };
 
 }  // namespace quarnel

@@ -1,5 +1,10 @@
 #include "ui/window_table.h"
 
+#include <algorithm>
+#include <stdexcept>
+
+#include "report/report_path.h"
+
 namespace quarnel {
 namespace {
 
@@ -139,12 +144,8 @@ std::vector<Control> mainControls() {
   };
   for (Control& c : v) {
     if (c.name == "zjxs") c.items = {"1.00", "0.90", "0.85", "0.70", "0.65", "0.60", "0.55"};
-      // The tooltip names the file the report goes to; a Linux user has no drive C to look on.
-#ifdef _WIN32
-    if (c.name == "Cmdjss") c.tooltip = "生成(C:\\Quarnel书.txt)文件";
-#else
-    if (c.name == "Cmdjss") c.tooltip = "生成(~/Quarnel书.txt)文件";
-#endif
+    // The tooltip names the file the report goes to on this system.
+    if (c.name == "Cmdjss") c.tooltip = "生成(" + reportPathShown() + ")文件";
   }
   return v;
 }
@@ -158,19 +159,53 @@ std::vector<Control> helpControls() {
 }  // namespace
 
 const WindowDesc& mainWindow() {
-  static const WindowDesc desc{"frmmain", "砖混Quarnel器", 7455, 3555, mainControls()};
+  static const WindowDesc desc{"frmmain", "砖混Quarnel器", 7455, 3555, false, mainControls()};
   return desc;
 }
 
 const WindowDesc& helpWindow() {
-  static const WindowDesc desc{"frmhelp", "使用说明", 4680, 3195, helpControls()};
+  static const WindowDesc desc{"frmhelp", "使用说明", 4680, 3195, true, helpControls()};
   return desc;
 }
 
-const Control* findControl(const WindowDesc& window, const std::string& name) {
+const Control* findControl(const WindowDesc& window, std::string_view name) {
   for (const Control& c : window.controls)
     if (c.name == name) return &c;
   return nullptr;
+}
+
+bool takesFocus(const Control& c) {
+  return c.tabIndex >= 0 && c.kind != Kind::Frame && c.kind != Kind::Label && c.kind != Kind::Line;
+}
+
+std::vector<const Control*> keyboardOrder(const WindowDesc& window) {
+  std::vector<const Control*> order;
+  for (const Control& c : window.controls)
+    if (takesFocus(c)) order.push_back(&c);
+  std::stable_sort(order.begin(), order.end(),
+                   [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+  return order;
+}
+
+const Control* firstFocus(const WindowDesc& window) {
+  for (const Control* c : keyboardOrder(window))
+    if (c->visible) return c;
+  return nullptr;
+}
+
+bool startsSelected(const WindowDesc& window, const Control& option) {
+  for (const Control& c : window.controls)
+    if (c.kind == Kind::Option && c.container == option.container) return &c == &option;
+  return false;
+}
+
+std::int16_t keyAscii(char16_t c) {
+  if (c < 0x80) return static_cast<std::int16_t>(c);
+  return static_cast<std::int16_t>(0x8000 | (c & 0x7FFF));
+}
+
+void wrongKind(std::string_view name, std::string_view operation) {
+  throw std::invalid_argument(std::string(operation) + " does not apply to " + std::string(name));
 }
 
 }  // namespace quarnel

@@ -1,9 +1,12 @@
 // The stored description of the two windows: every control with its kind, container, caption or
-// default text, visibility at start, geometry in twips and tab index. The Qt windows and the
-// in-memory window are both built from these tables; nothing changes them at run time.
+// default text, visibility at start, geometry in twips and tab index; and the rules that follow
+// from it for every window built from it (the in-memory, the Qt and the Windows window). Nothing
+// changes the descriptions at run time.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quarnel {
@@ -29,6 +32,9 @@ struct WindowDesc {
   std::string name;
   std::string caption;
   int clientWidth, clientHeight;  // twips
+  // Both windows have a fixed size. The main window has a minimise and a close box; a tool window
+  // has a narrow title bar with a close box only and no task-bar entry.
+  bool toolWindow;
   std::vector<Control> controls;  // every container stands before its children
 };
 
@@ -40,6 +46,25 @@ const WindowDesc& mainWindow();
 // The help window frmhelp with txthelp and cmdoff.
 const WindowDesc& helpWindow();
 // The control of that name, or nullptr.
-const Control* findControl(const WindowDesc& window, const std::string& name);
+const Control* findControl(const WindowDesc& window, std::string_view name);
+
+// Whether the control takes the keyboard focus: it has a tab index and is not a frame, label or
+// line.
+bool takesFocus(const Control& c);
+// The controls that take the focus, by ascending tab index.
+std::vector<const Control*> keyboardOrder(const WindowDesc& window);
+// The control that has the focus when the window opens: the first visible one of the keyboard
+// order, or nullptr.
+const Control* firstFocus(const WindowDesc& window);
+// Whether an option starts selected: the first option of each frame does.
+bool startsSelected(const WindowDesc& window, const Control& option);
+
+// The code a key-press handler sees for a typed character: an ASCII character its code, any other
+// character a negative code, as a double-byte character arrives.
+std::int16_t keyAscii(char16_t c);
+
+// Refuses an operation that does not apply to the kind of the control: throws
+// std::invalid_argument naming both.
+[[noreturn]] void wrongKind(std::string_view name, std::string_view operation);
 
 }  // namespace quarnel

@@ -9,8 +9,9 @@
 
 #include "../common/test_support.h"
 #include "../contract/window_contract.h"
-#include "app/program.h"
+#include "ui/events.h"
 #include "ui/qt/application.h"
+#include "ui/qt/program.h"
 
 namespace quarnel::test {
 namespace {
@@ -50,7 +51,7 @@ class QtHarness : public RealWindowHarness {
     return w ? w->objectName().toStdString() : "";
   }
   std::vector<std::string> warnings() override { return boxes; }
-  void guard(const std::function<void()>& handler) override { program.run(handler); }
+  void guard(const std::function<void()>& handler) override { guarded(window(), handler); }
   void press(Key key) override {
     const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Down, Qt::Key_Return};
     QTest::keyClick(QApplication::focusWidget(), keys[int(key)]);
@@ -62,13 +63,13 @@ class QtHarness : public RealWindowHarness {
   bool fixedSize() override { return main().minimumSize() == main().maximumSize(); }
   int listed() override { return static_cast<QComboBox*>(control("zjxs"))->count(); }
   std::string reportInto(const std::string& dir) override {
-    qputenv("HOME", QByteArray::fromStdString(dir));
-    return dir + "Quarnel书.txt";
+    program.shell().reports = {dir + "Quarnel书.txt", ""};
+    return program.shell().reports.path;
   }
   bool helpOpen() override { return program.help().isLoaded(); }
 
  private:
-  Program program;
+  QtProgram program;
   std::vector<std::string> boxes;
   QTimer timer_;
 };

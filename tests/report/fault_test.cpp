@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "../common/test_support.h"
-#include "report/report_handler.h"
 #include "report/report_sections.h"
+#include "ui/handlers.h"
 #include "ui/memory_window.h"
 #ifdef _WIN32
 #include <windows.h>
@@ -93,7 +93,7 @@ TEST(ReportFile, ConcurrentAppendsNeverMix) {
   auto section = [](int program, int n, MemoryWindow& w) {
     w.setText("zxh", std::to_string(program) + "-" + std::to_string(n) + std::string(2048, '#'));
     ReportText text;
-    writeExterior(text, w, false);
+    writeExterior(text, fieldsOf(w), false);
     return text.bytes();
   };
   for (int programs : {2, 8}) {

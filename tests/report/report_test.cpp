@@ -5,8 +5,8 @@
 
 #include "../common/test_support.h"
 #include "report/gbk.h"
-#include "report/report_handler.h"
 #include "report/report_text.h"
+#include "ui/handlers.h"
 #include "ui/memory_window.h"
 
 namespace quarnel::test {

@@ -6,6 +6,8 @@
 #include "../common/test_support.h"
 #include "../contract/window_contract.h"
 #include "report/gbk.h"
+#include "ui/events.h"
+#include "ui/help_text.h"
 #include "ui/win32/program.h"
 
 namespace quarnel::test {
@@ -54,7 +56,7 @@ class Win32Harness : public RealWindowHarness {
   bool onScreen(const std::string& name) override { return w.onScreen(name); }
   std::string focus() override { return w.focused(); }
   std::vector<std::string> warnings() override { return boxes; }
-  void guard(const std::function<void()>& handler) override { p.guarded(w, handler); }
+  void guard(const std::function<void()>& handler) override { guarded(w, handler); }
   void press(Key key) override {
     BYTE keys[256];
     GetKeyboardState(keys);
@@ -76,8 +78,8 @@ class Win32Harness : public RealWindowHarness {
   }
   int listed() override { return SendMessageW(w.control("zjxs"), CB_GETCOUNT, 0, 0); }
   std::string reportInto(const std::string& dir) override {
-    p.reportFiles = {dir + "Quarnel书.txt", ""};
-    return p.reportFiles.path;
+    p.shell().reports = {dir + "Quarnel书.txt", ""};
+    return p.shell().reports.path;
   }
   bool helpOpen() override { return p.help().isLoaded(); }
 

@@ -1,6 +1,5 @@
 #include "ui/qt/application.h"
 
-#include <QFontDatabase>
 #include <QImage>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -34,11 +33,6 @@ QFont textFont() {
   font.setHintingPreference(QFont::PreferVerticalHinting);
   font.setWeight(QFont::Normal);
   return font;
-}
-
-QString captionFamily() {
-  const QString clerical = QStringLiteral("隶书");
-  return QFontDatabase::hasFamily(clerical) ? clerical : QStringLiteral("AR PL UKai CN");
 }
 
 QFont captionFont() {

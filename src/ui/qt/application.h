@@ -15,9 +15,6 @@ void setUpApplication(QApplication& app);
 // The font of all text but the frame captions: a Simplified-Chinese sans font, 11 pixels.
 QFont textFont();
 
-// The family of the frame captions: "隶书" where it is installed, else the Kai font of Debian.
-QString captionFamily();
-
 // The font of the frame captions: "隶书" where it is installed, else the Kai font of Debian; 10.5
 // points at 96 dots per inch, normal weight.
 QFont captionFont();

@@ -6,24 +6,19 @@
 
 namespace quarnel {
 
-QtHelpSlot::QtHelpSlot(std::function<void(QWidget&)> wire) : wire_(std::move(wire)) {}
+QtHelpSlot::QtHelpSlot(std::function<void(QWidget&)> loaded) : loaded_(std::move(loaded)) {}
 
 QtHelpSlot::~QtHelpSlot() {
   delete window_.data();
 }
 
-bool QtHelpSlot::isLoaded() const {
-  return view_ != nullptr;
-}
-
-Window& QtHelpSlot::load() {
-  QWidget* window = buildHelpWindow().release();
+void QtHelpSlot::load() {
+  QWidget* window = buildWindow(helpWindow()).release();
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->installEventFilter(this);
   window_ = window;
   view_ = std::make_unique<QtWindow>(*window);
-  if (wire_) wire_(*window);
-  return *view_;
+  if (loaded_) loaded_(*window);
 }
 
 void QtHelpSlot::show() {

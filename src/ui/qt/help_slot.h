@@ -7,19 +7,20 @@
 #include <functional>
 #include <memory>
 
-#include "ui/help_text.h"
 #include "ui/qt/qt_window.h"
+#include "ui/window.h"
 
 namespace quarnel {
 
 class QtHelpSlot : public QObject, public HelpSlot {
  public:
-  // wire connects the events of each newly loaded help window (the click of cmdoff).
-  explicit QtHelpSlot(std::function<void(QWidget& window)> wire);
+  // loaded runs for each newly loaded help window: it wires the window's events and raises its
+  // Load event.
+  explicit QtHelpSlot(std::function<void(QWidget& window)> loaded);
   ~QtHelpSlot() override;
 
-  bool isLoaded() const override;
-  Window& load() override;
+  Window* loaded() override { return view_.get(); }
+  void load() override;
   void show() override;
   void unload() override;
 
@@ -33,7 +34,7 @@ class QtHelpSlot : public QObject, public HelpSlot {
  private:
   void forget();
 
-  std::function<void(QWidget&)> wire_;
+  std::function<void(QWidget&)> loaded_;
   QPointer<QWidget> window_;
   std::unique_ptr<QtWindow> view_;
 };

@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "ui/window_table.h"
+
 namespace quarnel {
 namespace {
 
@@ -13,11 +15,6 @@ std::int16_t controlCode(QChar c) {
 }
 
 }  // namespace
-
-std::int16_t keyAscii(char16_t c) {
-  if (c < 0x80) return static_cast<std::int16_t>(c);
-  return static_cast<std::int16_t>(0x8000 | (c & 0x7FFF));
-}
 
 KeyPressFilter::KeyPressFilter(QWidget& target, Handler handler)
     : QObject(&target), handler_(std::move(handler)) {

@@ -8,10 +8,6 @@
 
 namespace quarnel {
 
-// The code a key-press handler sees for a typed character: an ASCII character its code, any other
-// character a negative code (as a double-byte character arrives).
-std::int16_t keyAscii(char16_t c);
-
 class KeyPressFilter : public QObject {
  public:
   using Handler = std::function<void(std::int16_t& keyAscii)>;

@@ -2,13 +2,14 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QVariant>
 #include <stdexcept>
 
 #include "ui/help_text.h"
-#include "ui/qt/message_box.h"
+#include "ui/window_table.h"
 
 namespace quarnel {
 namespace {
@@ -19,10 +20,6 @@ QString qs(std::string_view s) {
 
 // A multi-line box shows its text with lone CRs dropped; the exact text is kept beside it.
 constexpr const char* kExactText = "quarnelText";
-
-[[noreturn]] void wrongKind(std::string_view name, const char* operation) {
-  throw std::invalid_argument(std::string(operation) + " does not apply to " + std::string(name));
-}
 
 }  // namespace
 
@@ -71,7 +68,9 @@ void QtWindow::setFocus(std::string_view name) {
 }
 
 void QtWindow::warn(std::string_view text, std::string_view title) {
-  showWarning(&root_, qs(text), qs(title));
+  QMessageBox box(QMessageBox::Warning, qs(title), qs(text), QMessageBox::Ok, &root_);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.exec();
 }
 
 }  // namespace quarnel

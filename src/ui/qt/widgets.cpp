@@ -88,7 +88,7 @@ QWidget* makeOption(const Control& c, QWidget* parent, bool selected) {
   return option;
 }
 
-QWidget* makeWidget(const Control& c, QWidget* parent, bool firstOption) {
+QWidget* makeWidget(const WindowDesc& desc, const Control& c, QWidget* parent) {
   switch (c.kind) {
     case Kind::Frame:
       return new CaptionFrame(qs(c.caption), parent);
@@ -97,7 +97,7 @@ QWidget* makeWidget(const Control& c, QWidget* parent, bool firstOption) {
     case Kind::ComboBox:
       return makeComboBox(c, parent);
     case Kind::Option:
-      return makeOption(c, parent, firstOption);
+      return makeOption(c, parent, startsSelected(desc, c));
     case Kind::Button:
       return new QPushButton(qs(c.caption), parent);
     case Kind::Label: {
@@ -111,24 +111,12 @@ QWidget* makeWidget(const Control& c, QWidget* parent, bool firstOption) {
   return nullptr;
 }
 
-bool takesFocus(const Control& c) {
-  return c.tabIndex >= 0 && c.kind != Kind::Frame && c.kind != Kind::Label && c.kind != Kind::Line;
-}
-
 void setKeyboardOrder(const WindowDesc& desc, const std::map<std::string, QWidget*>& widgets) {
-  std::vector<const Control*> order;
-  for (const Control& c : desc.controls)
-    if (takesFocus(c)) order.push_back(&c);
-  std::stable_sort(order.begin(), order.end(),
-                   [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+  const std::vector<const Control*> order = keyboardOrder(desc);
   for (std::size_t i = 1; i < order.size(); ++i)
     QWidget::setTabOrder(widgets.at(order[i - 1]->name), widgets.at(order[i]->name));
-  for (const Control* c : order) {
-    if (c->visible) {
-      widgets.at(c->name)->setFocus(Qt::OtherFocusReason);
-      break;
-    }
-  }
+  if (const Control* first = firstFocus(desc))
+    widgets.at(first->name)->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace
@@ -176,10 +164,7 @@ std::unique_ptr<QWidget> buildControls(const WindowDesc& desc) {
   std::map<std::string, QWidget*> widgets;
   for (const Control& c : desc.controls) {
     QWidget* parent = c.container.empty() ? window.get() : widgets.at(c.container);
-    bool firstOption =
-        c.kind == Kind::Option &&
-        parent->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly).isEmpty();
-    QWidget* w = makeWidget(c, parent, firstOption);
+    QWidget* w = makeWidget(desc, c, parent);
     w->setObjectName(qs(c.name));
     w->setGeometry(controlRect(c));
     if (!c.tooltip.empty()) w->setToolTip(qs(c.tooltip));

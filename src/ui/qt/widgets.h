@@ -18,8 +18,6 @@ namespace quarnel {
 class CaptionFrame : public QGroupBox {
  public:
   CaptionFrame(const QString& caption, QWidget* parent);
-  // The font the caption is drawn in.
-  const QFont& captionFont() const { return font_; }
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -37,9 +35,9 @@ QRect controlRect(const Control& c);
 
 // Builds the widget of a window with one child widget per control: objectName = control name,
 // placed at its geometry in its container, with its caption or default text, visibility, read-only
-// mode, tooltip and list; the first option of each frame selected; keyboard order by tab index,
-// with the option set as one stop at its selected option; the focus on the first control of that
-// order. Window flags, size and title are the caller's.
+// mode, tooltip and list; the options selected as stored; the keyboard order, with the option set
+// as one stop at its selected option; the focus where the window opens with it. Window flags, size
+// and title are the caller's.
 std::unique_ptr<QWidget> buildControls(const WindowDesc& desc);
 
 }  // namespace quarnel

@@ -1,17 +1,17 @@
-// The two windows of the program as Qt widgets, built from their stored descriptions.
+// A window of the program as a Qt widget, built from its stored description.
 #pragma once
 
 #include <QWidget>
 #include <memory>
 
+#include "ui/window_table.h"
+
 namespace quarnel {
 
-// The main window frmmain: fixed client size, minimise and close boxes but no maximise box, the
-// program icon, blue frame captions; every control built from the stored description.
-std::unique_ptr<QWidget> buildMainWindow();
-
-// The help window frmhelp: a fixed-size tool window with a close box only, without owner; it
-// counts as an open window of the program, so the program runs while it is open.
-std::unique_ptr<QWidget> buildHelpWindow();
+// The window with every control as stored, its caption, the program icon and a fixed client
+// size: the main window with minimise and close boxes but no maximise box; a tool window with a
+// close box only, without owner, which counts as an open window of the program, so that the
+// program runs while it is open.
+std::unique_ptr<QWidget> buildWindow(const WindowDesc& desc);
 
 }  // namespace quarnel

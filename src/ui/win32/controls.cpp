@@ -13,10 +13,6 @@
 namespace quarnel {
 namespace {
 
-bool takesFocus(const Control& c) {
-  return c.tabIndex >= 0 && c.kind != Kind::Frame && c.kind != Kind::Label && c.kind != Kind::Line;
-}
-
 // The lowest tab index of the focusable controls inside a frame, at any depth.
 int firstTabIndex(const WindowDesc& desc, const std::string& frame) {
   int first = 1 << 20;
@@ -55,7 +51,7 @@ struct ClassAndStyle {
   DWORD style, exStyle;
 };
 
-ClassAndStyle classAndStyle(const Control& c, bool firstOption) {
+ClassAndStyle classAndStyle(const Control& c, bool selected) {
   const DWORD stop = WS_TABSTOP | WS_GROUP;
   switch (c.kind) {
     case Kind::Frame:
@@ -69,7 +65,7 @@ ClassAndStyle classAndStyle(const Control& c, bool firstOption) {
     case Kind::ComboBox:
       return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | stop, 0};
     case Kind::Option:  // one group; checking an option makes it the group's tab stop
-      return {L"BUTTON", BS_AUTORADIOBUTTON | (firstOption ? stop : 0u), 0};
+      return {L"BUTTON", BS_AUTORADIOBUTTON | (selected ? stop : 0u), 0};
     case Kind::Button:
       return {L"BUTTON", BS_PUSHBUTTON | stop, 0};
     case Kind::Label:
@@ -131,15 +127,8 @@ void Win32Window::createControls() {
   int id = 100;
   for (const Control* c : creationOrder(desc_)) {
     HWND parent = c->container.empty() ? hwnd_ : controls_.at(c->container);
-    bool firstOption = false;
-    if (c->kind == Kind::Option) {
-      firstOption = true;
-      for (const Control& other : desc_.controls)
-        if (other.kind == Kind::Option && other.container == c->container &&
-            controls_.count(other.name))
-          firstOption = false;
-    }
-    ClassAndStyle made = classAndStyle(*c, firstOption);
+    const bool selected = c->kind == Kind::Option && startsSelected(desc_, *c);
+    ClassAndStyle made = classAndStyle(*c, selected);
     DWORD style = WS_CHILD | made.style | (c->visible ? WS_VISIBLE : 0u);
     std::wstring text = c->multiLine ? std::wstring() : wide(c->caption);
     HWND child =
@@ -148,7 +137,7 @@ void Win32Window::createControls() {
     controls_[c->name] = child;
     if (c->kind == Kind::Frame)
       SetWindowSubclass(child, frameProc, 1, reinterpret_cast<DWORD_PTR>(this));
-    if (c->kind == Kind::Option && firstOption) SendMessageW(child, BM_SETCHECK, BST_CHECKED, 0);
+    if (selected) SendMessageW(child, BM_SETCHECK, BST_CHECKED, 0);
     if (c->kind == Kind::ComboBox) {
       for (const std::string& item : c->items)
         SendMessageW(child, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));

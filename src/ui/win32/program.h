@@ -1,42 +1,39 @@
-// The Windows program: its two windows, the wiring of the eight events to their handlers, the
-// boundary around every handler, the help-window slot and the message loop.
+// The Windows program: its two windows, built from the window table, their events handed to the
+// event table, the help-window slot and the message loop.
 #pragma once
 
 #include <functional>
 #include <memory>
 #include <string>
 
-#include "report/report_handler.h"
-#include "ui/help_text.h"
+#include "ui/events.h"
 #include "ui/win32/win32_window.h"
 
 namespace quarnel {
 
 // The program-wide slot of the help window: a fixed-size tool window without owner, built anew
-// (its text by Form_Load) each time it is loaded after having been closed.
+// each time it is loaded after having been closed.
 class Win32HelpSlot : public HelpSlot {
  public:
-  // wire connects the events of each newly loaded help window.
-  explicit Win32HelpSlot(std::function<void(Win32Window&)> wire) : wire_(std::move(wire)) {}
-  bool isLoaded() const override { return window_ && window_->hwnd(); }
-  Window& load() override;
+  // loaded runs for each newly loaded help window: it wires the window's events and raises its
+  // Load event.
+  explicit Win32HelpSlot(std::function<void(Win32Window&)> loaded) : loaded_(std::move(loaded)) {}
+  Window* loaded() override { return window(); }
+  void load() override;
   void show() override { window_->show(); }
   void unload() override;
   // The loaded help window, or nullptr.
-  Win32Window* window() const { return isLoaded() ? window_.get() : nullptr; }
+  Win32Window* window() const { return window_ && window_->hwnd() ? window_.get() : nullptr; }
 
  private:
-  std::function<void(Win32Window&)> wire_;
+  std::function<void(Win32Window&)> loaded_;
   std::unique_ptr<Win32Window> window_;
 };
-
-// The text shown when a handler fails unexpectedly.
-extern const char* const kWin32FailureMessage;
 
 class Win32Program {
  public:
   // Builds the main window as stored (exterior wall, hidden) and wires its events; the help
-  // window slot starts empty.
+  // window slot starts empty; the reports go to drive C, or to the Documents folder when C refuses.
   Win32Program();
   ~Win32Program();
 
@@ -47,20 +44,20 @@ class Win32Program {
 
   Win32Window& main() { return *main_; }
   Win32HelpSlot& help() { return *help_; }
-  // Where the report click appends the report: drive C, or the Documents folder when C refuses.
-  ReportFiles reportFiles;
-
-  // Runs one handler to its end. A failure escaping from it is shown in a warning box "提示"
-  // owned by window; the program goes on, and the fields keep what the handler left in them.
-  void guarded(Win32Window& window, const std::function<void()>& handler);
+  Shell& shell() { return shell_; }
 
  private:
   void closed();
 
   std::unique_ptr<Win32Window> main_;
   std::unique_ptr<Win32HelpSlot> help_;
+  Shell shell_;
   bool mainOpen_ = true;
 };
+
+// Hands the events of a window's controls to the event table: the click of a button, an option
+// becoming selected, the characters typed into a text box.
+void wireEvents(Win32Window& window, Shell& shell);
 
 // Handles the messages that are waiting, each window's keyboard through the dialog manager (Tab,
 // Shift+Tab, the arrow keys in the option set); with wait, waits for one first. False once the

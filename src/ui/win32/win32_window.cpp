@@ -29,12 +29,8 @@ void registerClass() {
   (void)registered;
 }
 
-// The code the key-press handler sees for a typed character: an ASCII character its code, any
-// other character a negative code, as a double-byte character arrives.
-std::int16_t keyAscii(wchar_t c) {
-  if (c < 0x80) return static_cast<std::int16_t>(c);
-  return static_cast<std::int16_t>(0x8000 | (c & 0x7FFF));
-}
+// Fixed size: no sizing border and no maximise box; a tool window has no minimise box either.
+constexpr DWORD kFixedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
 // A multi-line box shows CR LF as a line end and nothing for a CR that no LF follows.
 std::wstring shownLines(std::string_view text) {
@@ -46,19 +42,17 @@ std::wstring shownLines(std::string_view text) {
   return lines;
 }
 
-[[noreturn]] void wrongKind(std::string_view name, const char* operation) {
-  throw std::invalid_argument(std::string(operation) + " does not apply to " + std::string(name));
-}
-
 }  // namespace
 
-Win32Window::Win32Window(const WindowDesc& desc, DWORD style, DWORD exStyle)
-    : desc_(desc), style_(style), exStyle_(exStyle) {
+Win32Window::Win32Window(const WindowDesc& desc)
+    : desc_(desc),
+      style_(desc.toolWindow ? kFixedStyle : kFixedStyle | WS_MINIMIZEBOX),
+      exStyle_(desc.toolWindow ? WS_EX_TOOLWINDOW : 0) {
   warningBox = [](HWND owner, const std::wstring& text, const std::wstring& title) {
     MessageBoxW(owner, text.c_str(), title.c_str(), MB_ICONEXCLAMATION | MB_OK);
   };
   registerClass();
-  hwnd_ = CreateWindowExW(exStyle, kWindowClass, wide(desc.caption).c_str(), style, CW_USEDEFAULT,
+  hwnd_ = CreateWindowExW(exStyle_, kWindowClass, wide(desc.caption).c_str(), style_, CW_USEDEFAULT,
                           CW_USEDEFAULT, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr),
                           nullptr);
   if (!hwnd_) throw std::runtime_error("cannot create the window " + desc.name);
@@ -131,7 +125,7 @@ LRESULT Win32Window::handle(UINT message, WPARAM wp, LPARAM lp) {
 }
 
 const Control& Win32Window::described(std::string_view name) const {
-  const Control* c = findControl(desc_, std::string(name));
+  const Control* c = findControl(desc_, name);
   if (!c || !controls_.count(name)) throw std::invalid_argument("no control " + std::string(name));
   return *c;
 }
@@ -220,7 +214,7 @@ LRESULT CALLBACK Win32Window::charProc(HWND hwnd, UINT message, WPARAM wp, LPARA
                                        DWORD_PTR self) {
   if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, charProc, 2);
   if (message == WM_CHAR) {
-    std::int16_t code = keyAscii(static_cast<wchar_t>(wp));
+    std::int16_t code = keyAscii(static_cast<char16_t>(wp));
     const std::int16_t typed = code;
     reinterpret_cast<Win32Window*>(self)->charHandlers_.at(hwnd)(code);
     if (code == 0) return 0;

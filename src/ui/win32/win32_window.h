@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "report/gbk.h"
+#include "calc/utf16.h"
 #include "ui/window.h"
 #include "ui/window_table.h"
 
@@ -30,8 +30,9 @@ UINT windowDpi(HWND window);
 class Win32Window : public Window {
  public:
   // Creates the window, hidden, with its caption, a client area of the stored size at the density
-  // of its screen, and every control as stored (the first option of each frame selected).
-  Win32Window(const WindowDesc& desc, DWORD style, DWORD exStyle);
+  // of its screen, and every control as stored (the options selected as stored). The main window
+  // has a fixed frame with minimise and close boxes, a tool window a close box only.
+  explicit Win32Window(const WindowDesc& desc);
   ~Win32Window() override;
   Win32Window(const Win32Window&) = delete;
   Win32Window& operator=(const Win32Window&) = delete;
@@ -59,8 +60,8 @@ class Win32Window : public Window {
   // Passes the characters typed into a control through handler, which may replace or discard
   // them (0); control characters are passed too, pasted text is not.
   void filterChars(std::string_view name, std::function<void(std::int16_t& keyAscii)> handler);
-  // The density the window is laid out for.
-  UINT dpi() const { return dpi_; }
+  // The stored description the window was built from.
+  const WindowDesc& desc() const { return desc_; }
 
   // A click on a button or an option (after its selection changed), by control name.
   std::function<void(const std::string& name)> onClick;
@@ -82,7 +83,7 @@ class Win32Window : public Window {
   std::string nameOf(HWND child) const;
 
   const WindowDesc& desc_;
-  DWORD style_, exStyle_;
+  const DWORD style_, exStyle_;
   HWND hwnd_ = nullptr;
   UINT dpi_ = 96;
   HFONT textFont_ = nullptr, captionFont_ = nullptr;
