@@ -33,7 +33,11 @@ export WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml=;winemenub
 tmp=$(mktemp -d)
 xvfb="" resident=""
 cleanup() {
-  [ -n "$resident" ] && kill "$resident" 2>/dev/null
+  exec 4>&- 2>/dev/null || true
+  if [ -n "$resident" ]; then
+    kill "$resident" 2>/dev/null || true
+    wait "$resident" 2>/dev/null || true
+  fi
   wineserver -k 2>/dev/null || true  # the benchmark's own prefix
   if [ -n "$xvfb" ]; then
     kill "$xvfb" 2>/dev/null || true
@@ -60,10 +64,13 @@ export DISPLAY=":$(cat "$tmp/display")"
 
 # Wine's server and its system processes (services, explorer, plug and play) stay up between the
 # starts, held by one idle console program, as on a desktop where they run from log-in on: each
-# start then measures the program, not the start of Wine itself.
+# start then measures the program, not the start of Wine itself. The console program reads from a
+# named pipe that this script holds open; it ends when the script closes the pipe or ends.
 wineserver -p
-sleep infinity | wine cmd.exe >/dev/null 2>&1 &
+mkfifo "$tmp/hold"
+wine cmd.exe <"$tmp/hold" >/dev/null 2>&1 &
 resident=$!
+exec 4>"$tmp/hold"
 sleep 2
 
 programs=("bare window|$bin/floor_window.exe bare" "81 controls|$bin/floor_window.exe plain"

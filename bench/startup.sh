@@ -14,7 +14,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-quarnel_install_deps xvfb libxcb1-dev
+quarnel_install_deps "${QUARNEL_RUN_PACKAGES[@]}" "${QUARNEL_TEST_PACKAGES[@]}" libxcb1-dev
 
 steps=false runs=10
 if [ "${1:-}" = --steps ]; then steps=true; else runs=${1:-10}; fi

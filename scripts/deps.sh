@@ -1,9 +1,16 @@
-# Debian packages the build, the tests and the program need; sourced by run.sh and test.sh.
-QUARNEL_PACKAGES=(
-  cmake g++ make pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
+# Debian packages of the build, the program and the tests; sourced by run.sh, test.sh and the
+# scripts under scripts/ and bench/.
+# Building and running the Linux program (run.sh): the compiler, Qt 6 with its Chinese texts, and
+# the fonts of the window.
+QUARNEL_RUN_PACKAGES=(
+  cmake g++ make
   qt6-base-dev qt6-translations-l10n libgl-dev
   fonts-wqy-microhei fonts-arphic-ukai
+)
+# Everything test.sh needs besides: the test and benchmark libraries, clang for the fuzz targets,
+# the Windows cross compiler, Wine and NSIS, the virtual display, and the package checks.
+QUARNEL_TEST_PACKAGES=(
+  pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix googletest wine wine64 nsis
   xvfb xauth x11-utils desktop-file-utils appstream file
@@ -12,11 +19,11 @@ QUARNEL_PACKAGES=(
 # keyboard input and the screen capture.
 QUARNEL_SCREENSHOT_PACKAGES=(xvfb xauth openbox xdotool imagemagick)
 
-# Installs with apt-get only the packages that are not installed yet; apt-get update runs once,
-# and only when something is missing.
+# Installs with apt-get those of the packages named that are not installed yet; apt-get update
+# runs once, and only when something is missing.
 quarnel_install_deps() {
   local missing=() p
-  for p in "${QUARNEL_PACKAGES[@]}" "$@"; do
+  for p in "$@"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
