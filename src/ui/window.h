@@ -1,6 +1,6 @@
 // The operations through which the handlers reach a window: every control is addressed by its
-// name, texts are UTF-8. The in-memory window (for tests and the batch program), the Qt window and
-// the Windows window implement them; so does the slot of the help window for its life.
+// name, texts are UTF-8. The in-memory window (for the tests and the batch program), the Qt window
+// and the Windows window implement them. The help window is reached through its slot.
 #pragma once
 
 #include <string>
