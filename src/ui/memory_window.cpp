@@ -4,7 +4,7 @@
 
 namespace quarnel {
 
-MemoryWindow::MemoryWindow(const WindowDesc& desc) {
+MemoryWindow::MemoryWindow(const WindowDesc& desc) : desc_(desc) {
   for (const Control& c : desc.controls) {
     bool selected = c.kind == Kind::Option && startsSelected(desc, c);
     controls_.emplace(c.name, State{&c, c.caption, c.visible, selected});
@@ -22,40 +22,32 @@ const MemoryWindow::State& MemoryWindow::any(std::string_view name) const {
   return const_cast<MemoryWindow*>(this)->any(name);
 }
 
-MemoryWindow::State& MemoryWindow::at(std::string_view name, Kind kind, const char* operation) {
-  State& s = any(name);
-  bool fits = s.desc->kind == kind || (kind == Kind::TextBox && s.desc->kind == Kind::ComboBox);
-  if (!fits) wrongKind(name, operation);
-  return s;
+MemoryWindow::State& MemoryWindow::at(std::string_view name, Operation operation) {
+  return controls_.find(controlFor(desc_, name, operation).name)->second;
 }
 
-const MemoryWindow::State& MemoryWindow::at(std::string_view name, Kind kind,
-                                            const char* operation) const {
-  return const_cast<MemoryWindow*>(this)->at(name, kind, operation);
+const MemoryWindow::State& MemoryWindow::at(std::string_view name, Operation operation) const {
+  return const_cast<MemoryWindow*>(this)->at(name, operation);
 }
 
 std::string MemoryWindow::text(std::string_view name) const {
-  return at(name, Kind::TextBox, "get text").text;
+  return at(name, Operation::GetText).text;
 }
 
 void MemoryWindow::setText(std::string_view name, std::string_view text) {
-  at(name, Kind::TextBox, "set text").text = std::string(text);
+  at(name, Operation::SetText).text = std::string(text);
 }
 
 bool MemoryWindow::isSelected(std::string_view name) const {
-  return at(name, Kind::Option, "is selected").selected;
+  return at(name, Operation::IsSelected).selected;
 }
 
 void MemoryWindow::setVisible(std::string_view name, bool visible) {
-  State& s = any(name);
-  if (s.desc->kind != Kind::Frame && s.desc->kind != Kind::Label && s.desc->kind != Kind::TextBox &&
-      s.desc->kind != Kind::Line)
-    wrongKind(name, "set visible");
-  s.visible = visible;
+  at(name, Operation::SetVisible).visible = visible;
 }
 
 void MemoryWindow::setFocus(std::string_view name) {
-  at(name, Kind::TextBox, "set focus");
+  at(name, Operation::SetFocus);
   focus_ = std::string(name);
 }
 
@@ -64,7 +56,7 @@ void MemoryWindow::warn(std::string_view text, std::string_view title) {
 }
 
 void MemoryWindow::select(std::string_view option) {
-  State& chosen = at(option, Kind::Option, "select");
+  State& chosen = at(option, Operation::IsSelected);
   for (auto& [name, s] : controls_)
     if (s.desc->kind == Kind::Option && s.desc->container == chosen.desc->container)
       s.selected = false;

@@ -43,12 +43,13 @@ class MemoryWindow : public Window {
     bool visible;
     bool selected;
   };
-  // The control, which must be of that kind (a text box: a text box or the combo box).
-  const State& at(std::string_view name, Kind kind, const char* operation) const;
-  State& at(std::string_view name, Kind kind, const char* operation);
+  // The control, to which the operation must apply.
+  State& at(std::string_view name, Operation operation);
+  const State& at(std::string_view name, Operation operation) const;
   State& any(std::string_view name);
   const State& any(std::string_view name) const;
 
+  const WindowDesc& desc_;
   std::map<std::string, State, std::less<>> controls_;
   std::string focus_;
   std::vector<Warning> warnings_;

@@ -204,8 +204,16 @@ std::int16_t keyAscii(char16_t c) {
   return static_cast<std::int16_t>(0x8000 | (c & 0x7FFF));
 }
 
-void wrongKind(std::string_view name, std::string_view operation) {
-  throw std::invalid_argument(std::string(operation) + " does not apply to " + std::string(name));
+const Control& controlFor(const WindowDesc& window, std::string_view name, Operation operation) {
+  const Control* c = findControl(window, name);
+  if (!c) throw std::invalid_argument("no control " + std::string(name));
+  const bool text = c->kind == Kind::TextBox || c->kind == Kind::ComboBox;
+  const bool applies[] = {
+      text, text, c->kind == Kind::Option,
+      c->kind != Kind::Option && c->kind != Kind::Button && c->kind != Kind::ComboBox, text};
+  if (!applies[int(operation)])
+    throw std::invalid_argument("the operation does not apply to " + std::string(name));
+  return *c;
 }
 
 }  // namespace quarnel

@@ -63,8 +63,12 @@ bool startsSelected(const WindowDesc& window, const Control& option);
 // character a negative code, as a double-byte character arrives.
 std::int16_t keyAscii(char16_t c);
 
-// Refuses an operation that does not apply to the kind of the control: throws
-// std::invalid_argument naming both.
-[[noreturn]] void wrongKind(std::string_view name, std::string_view operation);
+// The operations through which the handlers reach the controls of a window.
+enum class Operation { GetText, SetText, IsSelected, SetVisible, SetFocus };
+// The control of that name, to which the operation applies: get text, set text and set focus to
+// text boxes and the combo box, is selected to options, set visible to frames, labels, lines and
+// text boxes. Throws std::invalid_argument when the window has no such control or the operation
+// does not apply to its kind.
+const Control& controlFor(const WindowDesc& window, std::string_view name, Operation operation);
 
 }  // namespace quarnel

@@ -17,7 +17,7 @@ void QtHelpSlot::load() {
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->installEventFilter(this);
   window_ = window;
-  view_ = std::make_unique<QtWindow>(*window);
+  view_ = std::make_unique<QtWindow>(*window, helpWindow());
   if (loaded_) loaded_(*window);
 }
 

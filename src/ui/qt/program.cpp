@@ -11,7 +11,7 @@ namespace quarnel {
 
 QtProgram::QtProgram()
     : mainWidget_(buildWindow(mainWindow())),
-      main_(std::make_unique<QtWindow>(*mainWidget_)),
+      main_(std::make_unique<QtWindow>(*mainWidget_, mainWindow())),
       help_(std::make_unique<QtHelpSlot>([this](QWidget& help) {
         wireEvents(help, helpWindow(), shell_);
         raise(shell_, helpWindow().name, "", Event::Load);

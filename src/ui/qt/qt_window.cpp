@@ -9,7 +9,6 @@
 #include <stdexcept>
 
 #include "ui/help_text.h"
-#include "ui/window_table.h"
 
 namespace quarnel {
 namespace {
@@ -23,7 +22,7 @@ constexpr const char* kExactText = "quarnelText";
 
 }  // namespace
 
-QtWindow::QtWindow(QWidget& root) : root_(root) {}
+QtWindow::QtWindow(QWidget& root, const WindowDesc& desc) : root_(root), desc_(desc) {}
 
 QWidget& QtWindow::widget(std::string_view name) const {
   auto* w = root_.findChild<QWidget*>(qs(name));
@@ -31,40 +30,41 @@ QWidget& QtWindow::widget(std::string_view name) const {
   return *w;
 }
 
+QWidget& QtWindow::widget(std::string_view name, Operation operation) const {
+  controlFor(desc_, name, operation);
+  return widget(name);
+}
+
 std::string QtWindow::text(std::string_view name) const {
-  QWidget& w = widget(name);
-  if (auto* box = qobject_cast<QLineEdit*>(&w)) return box->text().toStdString();
+  QWidget& w = widget(name, Operation::GetText);
   if (auto* box = qobject_cast<QComboBox*>(&w)) return box->currentText().toStdString();
   if (auto* box = qobject_cast<QPlainTextEdit*>(&w))
     return box->property(kExactText).toString().toStdString();
-  wrongKind(name, "get text");
+  return static_cast<QLineEdit&>(w).text().toStdString();
 }
 
 void QtWindow::setText(std::string_view name, std::string_view text) {
-  QWidget& w = widget(name);
-  if (auto* box = qobject_cast<QLineEdit*>(&w)) {
-    box->setText(qs(text));
-  } else if (auto* box = qobject_cast<QComboBox*>(&w)) {
+  QWidget& w = widget(name, Operation::SetText);
+  if (auto* box = qobject_cast<QComboBox*>(&w)) {
     box->setEditText(qs(text));
   } else if (auto* box = qobject_cast<QPlainTextEdit*>(&w)) {
     box->setProperty(kExactText, qs(text));
     box->setPlainText(qs(displayText(text)));
   } else {
-    wrongKind(name, "set text");
+    static_cast<QLineEdit&>(w).setText(qs(text));
   }
 }
 
 bool QtWindow::isSelected(std::string_view name) const {
-  if (auto* option = qobject_cast<QRadioButton*>(&widget(name))) return option->isChecked();
-  wrongKind(name, "is selected");
+  return static_cast<QRadioButton&>(widget(name, Operation::IsSelected)).isChecked();
 }
 
 void QtWindow::setVisible(std::string_view name, bool visible) {
-  widget(name).setVisible(visible);
+  widget(name, Operation::SetVisible).setVisible(visible);
 }
 
 void QtWindow::setFocus(std::string_view name) {
-  widget(name).setFocus(Qt::OtherFocusReason);
+  widget(name, Operation::SetFocus).setFocus(Qt::OtherFocusReason);
 }
 
 void QtWindow::warn(std::string_view text, std::string_view title) {

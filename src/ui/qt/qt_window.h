@@ -5,13 +5,14 @@
 #include <QWidget>
 
 #include "ui/window.h"
+#include "ui/window_table.h"
 
 namespace quarnel {
 
 class QtWindow : public Window {
  public:
-  // Works on the widgets under root, which must outlive this object.
-  explicit QtWindow(QWidget& root);
+  // Works on the widgets under root, built from desc; root must outlive this object.
+  QtWindow(QWidget& root, const WindowDesc& desc);
 
   std::string text(std::string_view name) const override;
   void setText(std::string_view name, std::string_view text) override;
@@ -24,7 +25,11 @@ class QtWindow : public Window {
   QWidget& widget(std::string_view name) const;
 
  private:
+  // The widget of the control, to which the operation must apply.
+  QWidget& widget(std::string_view name, Operation operation) const;
+
   QWidget& root_;
+  const WindowDesc& desc_;
 };
 
 }  // namespace quarnel

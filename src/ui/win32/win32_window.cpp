@@ -124,10 +124,10 @@ LRESULT Win32Window::handle(UINT message, WPARAM wp, LPARAM lp) {
   return DefWindowProcW(hwnd, message, wp, lp);
 }
 
-const Control& Win32Window::described(std::string_view name) const {
-  const Control* c = findControl(desc_, name);
-  if (!c || !controls_.count(name)) throw std::invalid_argument("no control " + std::string(name));
-  return *c;
+const Control& Win32Window::described(std::string_view name, Operation operation) const {
+  const Control& c = controlFor(desc_, name, operation);
+  control(name);  // the window may be gone
+  return c;
 }
 
 HWND Win32Window::control(std::string_view name) const {
@@ -146,8 +146,7 @@ std::string Win32Window::nameOf(HWND child) const {
 }
 
 std::string Win32Window::text(std::string_view name) const {
-  const Control& c = described(name);
-  if (c.kind != Kind::TextBox && c.kind != Kind::ComboBox) wrongKind(name, "get text");
+  const Control& c = described(name, Operation::GetText);
   if (c.multiLine) return exactText_.count(name) ? exactText_.find(name)->second : std::string();
   HWND hwnd = control(name);
   std::wstring text(GetWindowTextLengthW(hwnd) + 1, L'\0');
@@ -156,8 +155,7 @@ std::string Win32Window::text(std::string_view name) const {
 }
 
 void Win32Window::setText(std::string_view name, std::string_view text) {
-  const Control& c = described(name);
-  if (c.kind != Kind::TextBox && c.kind != Kind::ComboBox) wrongKind(name, "set text");
+  const Control& c = described(name, Operation::SetText);
   if (c.multiLine) {
     exactText_[std::string(name)] = std::string(text);
     SetWindowTextW(control(name), shownLines(text).c_str());
@@ -167,15 +165,17 @@ void Win32Window::setText(std::string_view name, std::string_view text) {
 }
 
 bool Win32Window::isSelected(std::string_view name) const {
-  if (described(name).kind != Kind::Option) wrongKind(name, "is selected");
+  described(name, Operation::IsSelected);
   return SendMessageW(control(name), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Win32Window::setVisible(std::string_view name, bool visible) {
+  described(name, Operation::SetVisible);
   ShowWindow(control(name), visible ? SW_SHOWNA : SW_HIDE);
 }
 
 void Win32Window::setFocus(std::string_view name) {
+  described(name, Operation::SetFocus);
   SetFocus(control(name));
 }
 
@@ -187,7 +187,8 @@ void Win32Window::show() {
   ShowWindow(hwnd_, SW_SHOWNORMAL);
   SetForegroundWindow(hwnd_);
   HWND focus = GetFocus();
-  if (!focus || !IsChild(hwnd_, focus)) SetFocus(GetNextDlgTabItem(hwnd_, nullptr, FALSE));
+  const Control* first = firstFocus(desc_);
+  if ((!focus || !IsChild(hwnd_, focus)) && first) SetFocus(control(first->name));
 }
 
 bool Win32Window::onScreen(std::string_view name) const {

@@ -79,7 +79,8 @@ class Win32Window : public Window {
   void createControls();
   void layOut(UINT dpi);
   void paintFrame(HWND frame);
-  const Control& described(std::string_view name) const;
+  // The control, to which the operation must apply, while the window exists.
+  const Control& described(std::string_view name, Operation operation) const;
   std::string nameOf(HWND child) const;
 
   const WindowDesc& desc_;
