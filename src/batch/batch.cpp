@@ -135,8 +135,11 @@ int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream
     err << "表格中没有轴线，计算书没有写入。\n";
     return kBatchDone;
   }
-  out << (o.csv ? csvTable(run.axes) : terminalTable(run.axes));
+  // The results are printed once they are in the report (or with -n calculated), never for a run
+  // that appended nothing.
+  const std::string printed = o.csv ? csvTable(run.axes) : terminalTable(run.axes);
   if (o.dryRun) {
+    out << printed;
     err << "试算：" << run.axes.size() << " 条轴线，计算书没有写入。\n";
     return kBatchDone;
   }
@@ -147,6 +150,7 @@ int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream
     err << appendFailureText(appended.file, *appended.failure) << '\n';
     return kBatchFailed;
   }
+  out << printed;
   if (appended.tellFallback) err << fallbackNotice(files) << '\n';
   err << run.axes.size() << " 条轴线的计算书已写入 " << appended.file << '\n';
   return kBatchDone;

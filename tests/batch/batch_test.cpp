@@ -1,6 +1,6 @@
 // quarnel-batch against the window: the bytes it appends equal those of the window's handlers
-// given the same axes one after another, and the worked examples as the report's line tables write
-// them; every error of a table; what it prints.
+// given the same axes one after another, and the worked examples' report written out by hand from
+// the report's line layout; every error of a table; what it prints.
 #include "batch/batch.h"
 
 #include <gtest/gtest.h>
@@ -76,7 +76,7 @@ TEST(Batch, AppendsAndPrintsTheWorkedExamples) {
 }
 
 // Each table (read from standard input unless the arguments name another) with the exit status
-// and what standard error says; the report file keeps its bytes.
+// and what standard error says; the report file keeps its bytes, and a failed run prints no result.
 TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
   const std::string h = "zxh,qcd,lmjscd,hhjscs\n", good = "A,6.6,3.3,5\n";
   const struct {
@@ -114,6 +114,7 @@ TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
     args.insert(args.end(), row.args.begin(), row.args.end());
     const Ran r = batch(args, row.table);
     EXPECT_EQ(r.status, row.status) << row.table;
+    EXPECT_TRUE(r.status == 0 || r.out.empty()) << r.out;
     EXPECT_NE(("\n" + r.err).find(row.err), std::string::npos) << r.err;
     EXPECT_EQ(readBytes(dir.file("r.txt")), "earlier\r\n") << row.table;
   }
