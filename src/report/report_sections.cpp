@@ -58,8 +58,8 @@ void writeHeader(ReportText& out, const FieldText& field) {
   out.add("                          ----Quarnel书----").end();
   out.add(kRule).end();
   out.add("基本数据").end();
-  // The report writes (kn/m3) after the door and window weight too, though the window says kn/m2.
-  pairLine(out, field, "砖墙容重：", "zrz", "(kn/m3)", "门窗容重：", "crz", "(kn/m3)");
+  // Doors and windows weigh per square metre of opening: their unit is kn/m2.
+  pairLine(out, field, "砖墙容重：", "zrz", "(kn/m3)", "门窗容重：", "crz", "(kn/m2)");
   pairLine(out, field, "楼面活荷：", "lmhh", "(kn/m2)", "楼面恒荷：", "lmdh", "(kn/m2)");
   pairLine(out, field, "屋面活荷：", "wmhh", "(kn/m2)", "屋面恒荷：", "wmdh", "(kn/m2)");
   out.add("女儿墙线荷载：").add(field("nrq")).add("(kn/m)").end();
