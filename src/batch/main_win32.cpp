@@ -45,7 +45,8 @@ constexpr const char* kHowTo =
     "\n"
     "使用方法：把表格文件（在电子表格中“另存为” CSV）拖到 quarnel-batch.exe 的图标上，\n"
     "或在命令提示符中运行：quarnel-batch 表格.csv\n"
-    "计算结果显示在这里，计算书追加到 c:\\Quarnel书.txt。\n"
+    "计算结果显示在这里，计算书追加到 c:\\Quarnel书.txt（系统不允许写入 C 盘根目录时，\n"
+    "追加到“文档”文件夹中的 Quarnel书.txt）。\n"
     "表格的写法见 README.txt，或运行 quarnel-batch --help。\n";
 
 }  // namespace
