@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build directory $1, checks its fields and file list, unpacks
-# it into a scratch root, validates the menu entry and the metainfo, and starts the unpacked
-# program twice: offscreen, and on a private X server, where its main window must be mapped. Both
-# must still be running after two seconds; then they are ended.
+# it into a scratch root, validates the menu entry, the metainfo and the manual page of
+# quarnel-batch, runs the unpacked quarnel-batch on the example table, and starts the unpacked
+# window program twice: offscreen, and on a private X server, where its main window must be mapped.
+# Both must still be running after two seconds; then they are ended.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 tmp=$(mktemp -d)
@@ -33,7 +34,8 @@ done
 
 dpkg-deb -c "$deb" | awk '{print $6}' >"$tmp/files"
 for f in ./usr/bin/quarnel ./usr/share/applications/quarnel.desktop \
-  ./usr/share/metainfo/quarnel.metainfo.xml; do
+  ./usr/share/metainfo/quarnel.metainfo.xml ./usr/bin/quarnel-batch \
+  ./usr/share/man/man1/quarnel-batch.1.gz ./usr/share/doc/quarnel/example-building.csv; do
   grep -qx "$f" "$tmp/files" || fail "$f not in the package"
 done
 for size in 16 32 48 64 128 256; do
@@ -58,6 +60,17 @@ grep -qx 'Exec=quarnel' "$entry" || fail "command of the menu entry"
 appstreamcli validate --no-net --override=cid-desktopapp-is-not-rdns=info \
   "$root/usr/share/metainfo/quarnel.metainfo.xml" >"$tmp/metainfo.log" ||
   { cat "$tmp/metainfo.log" >&2; fail "metainfo"; }
+
+# The manual page without a warning of the formatter; quarnel-batch's version, and the example
+# table calculated (six axes under the caption line).
+man_page="$root/usr/share/man/man1/quarnel-batch.1.gz"
+LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$man_page" 2>"$tmp/man.log" | grep -q '^EXIT STATUS' &&
+  [ ! -s "$tmp/man.log" ] || { cat "$tmp/man.log" >&2; fail "manual page of quarnel-batch"; }
+[ "$("$root/usr/bin/quarnel-batch" --version)" = "quarnel-batch 2.00.0010" ] ||
+  fail "quarnel-batch --version"
+"$root/usr/bin/quarnel-batch" -n "$root/usr/share/doc/quarnel/example-building.csv" \
+  >"$tmp/batch.txt" 2>"$tmp/batch.log" || { cat "$tmp/batch.log" >&2; fail "quarnel-batch"; }
+[ "$(wc -l <"$tmp/batch.txt")" = 7 ] || fail "quarnel-batch printed: $(cat "$tmp/batch.txt")"
 
 mkdir -p "$tmp/home"
 # Starts the unpacked program in the background with the environment given as arguments.

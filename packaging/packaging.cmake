@@ -1,10 +1,19 @@
 # Installing the program like a desktop program, and its Debian package:
 #   cmake --install build --prefix /usr      cpack --config build/CPackConfig.cmake -G DEB
 # installs /usr/bin/quarnel, the menu entry, the icon in the hicolor theme at 16, 32, 48, 64, 128
-# and 256 pixels, and the AppStream metainfo. Included from the top-level CMakeLists.txt.
+# and 256 pixels, and the AppStream metainfo; /usr/bin/quarnel-batch with its manual page and the
+# example table. Included from the top-level CMakeLists.txt.
 include(GNUInstallDirs)
 
-install(TARGETS quarnel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS quarnel quarnel-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The manual page of quarnel-batch, compressed as Debian keeps manual pages (no name, no time).
+set(batch_man ${CMAKE_BINARY_DIR}/quarnel-batch.1.gz)
+add_custom_command(OUTPUT ${batch_man}
+                   COMMAND gzip -9nc ${CMAKE_CURRENT_LIST_DIR}/quarnel-batch.1 > ${batch_man}
+                   DEPENDS ${CMAKE_CURRENT_LIST_DIR}/quarnel-batch.1)
+add_custom_target(batch_manual ALL DEPENDS ${batch_man})
+install(FILES ${batch_man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/example-building.csv DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/quarnel.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/quarnel.metainfo.xml
@@ -30,7 +39,8 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Computes, for one wall axis of a brick-masonry building, the dead load, the live load, the
 reduced live load and the design value in kN per metre of wall, and appends a plain-text
 calculation report of each axis to one file (GBK, CR LF). A Qt 6 desktop program whose texts
-are all Simplified Chinese.")
+are all Simplified Chinese; and quarnel-batch, which appends the reports of a whole building from
+a CSV table of axes, exactly as typing them into the window would.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)

@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
-# Checks a built quarnel.exe without running it:
-#   check_exe.sh OBJDUMP WINDRES EXE
-# - a 64-bit (x86-64) program of the Windows GUI subsystem;
+# Checks a built quarnel.exe, or with "console" quarnel-batch.exe, without running it:
+#   check_exe.sh OBJDUMP WINDRES EXE [console]
+# - a 64-bit (x86-64) program of the Windows GUI subsystem (the console subsystem with "console");
 # - its import table names only DLLs that come with Windows (so the C++ runtime, libgcc and
 #   winpthread are linked in statically, and no toolkit DLL is needed), and no function that
 #   Windows 7 to 8.1 lack;
-# - its version record: 2.0.0.10 numeric, "2.00.0010", the names, the Chinese (PRC) Unicode block;
+# - its version record: 2.0.0.10 numeric, "2.00.0010", the names (quarnel-batch's own internal and
+#   file name), the Chinese (PRC) Unicode block;
 # - one icon group of a 32 x 32 and a 16 x 16 image in 16 colours, and the application manifest.
 set -uo pipefail
-objdump=$1 windres=$2 exe=$3
+objdump=$1 windres=$2 exe=$3 kind=${4:-gui}
+# What tells the two programs apart: subsystem, a function each must import, the names.
+if [ "$kind" = console ]; then
+  subsystem=3 kind_name="console" needs=WriteConsoleW internal=quarnel-batch original='quarnel-batch\.exe'
+else
+  subsystem=2 kind_name="GUI" needs=CreateWindowExW internal=Quarnel original='Quarnel\.exe'
+fi
 failures=0
 fail() {
   echo "FAIL: $*" >&2
@@ -17,7 +24,8 @@ fail() {
 
 headers=$("$objdump" -p "$exe") || { echo "FAIL: $objdump cannot read $exe" >&2; exit 1; }
 grep -q 'file format pei-x86-64' <<<"$headers" || fail "not a 64-bit x86-64 Windows program"
-grep -qE '^Subsystem[[:space:]]+0*2[[:space:]]' <<<"$headers" || fail "not of the Windows GUI subsystem"
+grep -qE "^Subsystem[[:space:]]+0*$subsystem[[:space:]]" <<<"$headers" ||
+  fail "not of the Windows $kind_name subsystem"
 
 # DLLs that every Windows from 7 on has in its system folder (lower case).
 system_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll shell32.dll ole32.dll oleaut32.dll
@@ -38,7 +46,7 @@ newer="GetDpiForWindow GetDpiForSystem AdjustWindowRectExForDpi GetSystemMetrics
   SystemParametersInfoForDpi SetProcessDpiAwarenessContext SetThreadDpiAwarenessContext
   EnableNonClientDpiScaling GetDpiForMonitor SetProcessDpiAwareness"
 functions=$(sed -nE 's/^[[:space:]]+[0-9a-f]+[[:space:]]+[0-9]+[[:space:]]+([A-Za-z_][A-Za-z0-9_]*)$/\1/p' <<<"$headers")
-grep -qx 'CreateWindowExW' <<<"$functions" || fail "the imported functions cannot be read (no CreateWindowExW)"
+grep -qx "$needs" <<<"$functions" || fail "the imported functions cannot be read (no $needs)"
 for f in $newer; do
   grep -qx "$f" <<<"$functions" && fail "imports $f, which Windows 7 to 8.1 lack"
 done
@@ -53,7 +61,7 @@ expect "numeric product version" '^ PRODUCTVERSION 2, 0, 0, 10$'
 expect "string block Chinese (PRC), Unicode" '^    BLOCK "080404B0"$'
 expect "translation 0x0804, code page 1200" 'VALUE "Translation", 0x804, 1200$'
 for value in 'FileVersion", "2\.00\.0010' 'ProductVersion", "2\.00\.0010' 'ProductName", "Quarnel' \
-  'InternalName", "Quarnel' 'OriginalFilename", "Quarnel\.exe'; do
+  "InternalName\", \"$internal" "OriginalFilename\", \"$original"; do
   expect "version string ${value%%\"*}" "^      VALUE \"$value\"\$"
 done
 [ "$(grep -c '^ FILEVERSION' <<<"$rc")" = 1 ] || fail "not exactly one version record"
@@ -69,4 +77,4 @@ for entry in 'Microsoft\.Windows\.Common-Controls""? version=""6\.0\.0\.0' 'leve
 done
 
 [ "$failures" = 0 ] || { echo "$failures check(s) failed for $exe" >&2; exit 1; }
-echo "$exe: x86-64, GUI, only Windows DLLs, version record, icon and manifest as required"
+echo "$exe: x86-64, $kind_name, only Windows DLLs, version record, icon and manifest as required"

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # The installer under Wine, as a user would use it:
-#   install_test.sh SETUP.EXE PROGRAM.EXE
-# installs silently into C:\QuarnelTest, checks the installed program (the same bytes as
-# PROGRAM.EXE, the program of the package), the Start-menu entry and the entry in the list of
-# installed programs, starts the program through its Start-menu entry and waits for its main window
-# on the X display, closes it, uninstalls silently and checks that nothing is left behind.
+#   install_test.sh SETUP.EXE PROGRAM.EXE BATCH.EXE
+# installs silently into C:\QuarnelTest, checks the installed programs (the same bytes as
+# PROGRAM.EXE and BATCH.EXE, the programs of the package), the Start-menu entry and the entry in the
+# list of installed programs, runs the installed quarnel-batch.exe, starts the program through its
+# Start-menu entry and waits for its main window on the X display, closes it, uninstalls silently
+# and checks that nothing is left behind.
 # Needs $DISPLAY (Xvfb), xwininfo and xprop; uses $WINEPREFIX (made by scripts/wine-prefix.sh).
 set -euo pipefail
-setup=$1 program=$2
+setup=$1 program=$2 batch=$3
 # The prefix of the Windows tests: $WINEPREFIX, or wineprefix next to the installer.
 export WINEPREFIX="${WINEPREFIX:-$(cd "$(dirname "$setup")" && pwd)/wineprefix}"
 : "${DISPLAY:?needs an X display, e.g. xvfb-run}"
@@ -41,8 +42,14 @@ registered && wine reg delete "$key" /f >/dev/null
 
 echo "installing $setup into C:\\QuarnelTest"
 wine "$setup" /S '/D=C:\QuarnelTest' || fail "the installer ended with status $?"
-for f in quarnel.exe README.txt uninstall.exe; do [ -f "$dir/$f" ] || fail "$f not installed"; done
+for f in quarnel.exe quarnel-batch.exe README.txt uninstall.exe; do
+  [ -f "$dir/$f" ] || fail "$f not installed"
+done
 cmp -s "$dir/quarnel.exe" "$program" || fail "the installed quarnel.exe is not the program of the package"
+cmp -s "$dir/quarnel-batch.exe" "$batch" || fail "the installed quarnel-batch.exe is not the package's"
+version=$(wine 'C:\QuarnelTest\quarnel-batch.exe' --version </dev/null) ||
+  fail "the installed quarnel-batch.exe ended with status $?"
+[ "$version" = "quarnel-batch 2.00.0010" ] || fail "the installed quarnel-batch.exe says: $version"
 [ -f "$link" ] || fail "no Start-menu entry $title.lnk"
 # The shortcut names the installed program (its path is stored in UTF-16).
 strings -a -el "$link" | grep -qx 'C:\\QuarnelTest\\quarnel.exe' || fail "the shortcut does not point at C:\\QuarnelTest\\quarnel.exe"

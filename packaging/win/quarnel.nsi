@@ -1,8 +1,10 @@
 ; The Windows installer of Quarnel, built by makensis (Debian's nsis) from packaging/win/windows.cmake:
-;   makensis -INPUTCHARSET UTF8 -DVERSION=2.0.0.10 -DEXE=quarnel.exe -DREADME=README.txt
-;            -DICON=quarnel.ico -DOUTFILE=quarnel-2.0.0.10-win64-setup.exe quarnel.nsi
-; A 64-bit installer for all users: the program in "Program Files\Quarnel", the Start-menu entry
-; 砖混Quarnel器, an uninstaller, and the program in Windows' list of installed programs.
+;   makensis -INPUTCHARSET UTF8 -DVERSION=2.0.0.10 -DEXE=quarnel.exe -DBATCH=quarnel-batch.exe
+;            -DREADME=README.txt -DICON=quarnel.ico -DOUTFILE=quarnel-2.0.0.10-win64-setup.exe
+;            quarnel.nsi
+; A 64-bit installer for all users: the programs quarnel.exe and quarnel-batch.exe in
+; "Program Files\Quarnel", the Start-menu entry 砖混Quarnel器, an uninstaller, and the program in
+; Windows' list of installed programs.
 ; Silent: setup.exe /S [/D=folder]; uninstall.exe /S.
 Unicode true
 Target amd64-unicode
@@ -44,6 +46,7 @@ Section "Quarnel"
   SetRegView 64
   SetOutPath "$INSTDIR"
   File "/oname=quarnel.exe" "${EXE}"
+  File "/oname=quarnel-batch.exe" "${BATCH}"
   File "/oname=README.txt" "${README}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortCut "$SMPROGRAMS\${TITLE}.lnk" "$INSTDIR\quarnel.exe" "" "$INSTDIR\quarnel.exe" 0
@@ -66,6 +69,7 @@ Section "Uninstall"
   SetRegView 64
   Delete "$SMPROGRAMS\${TITLE}.lnk"
   Delete "$INSTDIR\quarnel.exe"
+  Delete "$INSTDIR\quarnel-batch.exe"
   Delete "$INSTDIR\README.txt"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"

@@ -1,6 +1,7 @@
 # The Windows packages and their checks, in the cross build (included from the top-level
 # CMakeLists.txt when quarnel.exe is built). Both packages are part of the default build:
-#   quarnel-<version>-win64.zip         the program (stripped) and README.txt, to run from anywhere
+#   quarnel-<version>-win64.zip         the programs quarnel.exe and quarnel-batch.exe (stripped)
+#                                       and README.txt, to run from anywhere
 #   quarnel-<version>-win64-setup.exe   the NSIS installer (Debian's makensis)
 find_program(QUARNEL_MAKENSIS makensis REQUIRED)
 set(win_dir ${CMAKE_CURRENT_LIST_DIR})
@@ -11,35 +12,42 @@ set(setup ${CMAKE_BINARY_DIR}/${package_name}-setup.exe)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 
 add_custom_command(
-  OUTPUT ${zip} ${stage}/quarnel.exe
+  OUTPUT ${zip} ${stage}/quarnel.exe ${stage}/quarnel-batch.exe
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage} ${zip}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}
   COMMAND ${CMAKE_STRIP} -o ${stage}/quarnel.exe $<TARGET_FILE:quarnel>
+  COMMAND ${CMAKE_STRIP} -o ${stage}/quarnel-batch.exe $<TARGET_FILE:quarnel-batch>
   COMMAND ${CMAKE_COMMAND} -E copy ${win_dir}/README.txt ${stage}/README.txt
   COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${package_name}
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/package
-  DEPENDS quarnel ${win_dir}/README.txt
+  DEPENDS quarnel quarnel-batch ${win_dir}/README.txt
   COMMENT "Zip ${package_name}.zip"
   VERBATIM)
 add_custom_command(
   OUTPUT ${setup}
   COMMAND ${QUARNEL_MAKENSIS} -INPUTCHARSET UTF8 -V2 -DVERSION=${PROJECT_VERSION}
-          -DEXE=${stage}/quarnel.exe -DREADME=${win_dir}/README.txt
+          -DEXE=${stage}/quarnel.exe -DBATCH=${stage}/quarnel-batch.exe -DREADME=${win_dir}/README.txt
           -DICON=${PROJECT_SOURCE_DIR}/res/quarnel.ico -DOUTFILE=${setup} ${win_dir}/quarnel.nsi
-  DEPENDS ${stage}/quarnel.exe ${win_dir}/quarnel.nsi ${win_dir}/README.txt
+  DEPENDS ${stage}/quarnel.exe ${stage}/quarnel-batch.exe ${win_dir}/quarnel.nsi ${win_dir}/README.txt
           ${PROJECT_SOURCE_DIR}/res/quarnel.ico
   COMMENT "NSIS installer ${package_name}-setup.exe"
   VERBATIM)
 add_custom_target(windows_packages ALL DEPENDS ${zip} ${setup})
 
-# quarnel.exe: x86-64, only Windows' own DLLs, the version record, icon and manifest; the same
-# checks for the program in the zip, whose contents are listed.
+# quarnel.exe and the console program quarnel-batch.exe: x86-64, only Windows' own DLLs, the
+# version record, icon and manifest; the same checks for the programs in the zip, whose contents
+# are listed.
 add_test(NAME windows_exe COMMAND ${win_dir}/check_exe.sh ${CMAKE_OBJDUMP} ${CMAKE_RC_COMPILER}
                                   $<TARGET_FILE:quarnel>)
+add_test(NAME windows_batch_exe COMMAND ${win_dir}/check_exe.sh ${CMAKE_OBJDUMP} ${CMAKE_RC_COMPILER}
+                                        $<TARGET_FILE:quarnel-batch> console)
 add_test(NAME windows_zip COMMAND ${win_dir}/check_zip.sh ${CMAKE_COMMAND} ${CMAKE_OBJDUMP}
                                   ${CMAKE_RC_COMPILER}
                                   ${zip} ${package_name})
-# Installed silently under Wine, started from its Start-menu entry, uninstalled (needs a display).
-add_test(NAME windows_installer COMMAND ${win_dir}/install_test.sh ${setup} ${stage}/quarnel.exe)
-set_tests_properties(windows_exe windows_zip windows_installer PROPERTIES LABELS package)
+# Installed silently under Wine, started from its Start-menu entry, quarnel-batch.exe run from the
+# installed folder, uninstalled (needs a display).
+add_test(NAME windows_installer COMMAND ${win_dir}/install_test.sh ${setup} ${stage}/quarnel.exe
+                                        ${stage}/quarnel-batch.exe)
+set_tests_properties(windows_exe windows_batch_exe windows_zip windows_installer
+                     PROPERTIES LABELS package)
 set_tests_properties(windows_installer PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)

@@ -1,0 +1,36 @@
+// Arbitrary bytes as the table of quarnel-batch, appended to a scratch report file: either the run
+// succeeds, prints one line per axis and the file grows by the header and one section per axis,
+// or it fails, lists its problems and the file keeps its bytes. Never a crash, a usage error or a
+// partial append.
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "batch/batch.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const std::string path = "/tmp/quarnel-fuzz-batch-" + std::to_string(getpid()) + ".txt";
+  const std::string before = "earlier\r\n", rule = "\r\n" + std::string(70, '-') + "\r\n";
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << before;
+  std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+  std::ostringstream out, err;
+  const int status = quarnel::runBatch({"-o", path, "-"}, in, out, err);
+  std::ifstream file(path, std::ios::binary);
+  const std::string after{std::istreambuf_iterator<char>(file), {}};
+
+  // Every section ends with a rule line and the header holds three; no field makes a whole line.
+  std::size_t rules = 0, lines = 0;
+  for (std::size_t k = after.find(rule); k != std::string::npos; k = after.find(rule, k + 1))
+    ++rules;
+  for (char c : out.str()) lines += c == '\n';
+  const bool appended =
+      after.compare(0, before.size() + rule.size() - 2, before + rule.substr(2)) == 0 &&
+      rules == lines + 2;
+  if (status == 0 ? !(after == before && lines == 0) && !appended
+                  : status != 1 || after != before || err.str().compare(0, 2, "-:") != 0)
+    std::abort();
+  return 0;
+}

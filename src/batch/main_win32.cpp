@@ -1,0 +1,72 @@
+// The entry of quarnel-batch.exe, a console program: wide arguments (so that file names with
+// Chinese characters work), standard input read as bytes, and the output shown as characters in a
+// console whatever its code page. Started from Explorer (a table dropped on its icon, or a double
+// click), the console is the program's own and closes with it: the program then waits for a key
+// before it ends, and without a table it says how it is used.
+#include <windows.h>
+// After windows.h:
+#include <conio.h>
+#include <fcntl.h>
+#include <io.h>
+
+#include <iostream>
+#include <sstream>
+
+#include "batch/batch.h"
+#include "calc/utf16.h"
+
+namespace {
+
+// UTF-8 text to a standard handle: to a console as characters, to a file or a pipe as UTF-8.
+void write(DWORD handle, const std::string& text) {
+  HANDLE h = GetStdHandle(handle);
+  DWORD mode = 0, done = 0;
+  if (!GetConsoleMode(h, &mode)) {
+    WriteFile(h, text.data(), DWORD(text.size()), &done, nullptr);
+    return;
+  }
+  const std::wstring wide = quarnel::wide(text);
+  for (std::size_t k = 0; k < wide.size(); k += done ? done : 1)  // consoles take limited pieces
+    if (!WriteConsoleW(h, wide.data() + k, DWORD(std::min<std::size_t>(wide.size() - k, 8192)),
+                       &done, nullptr))
+      return;
+}
+
+// Whether Explorer started the program: no other program shares its console, and its input is
+// that console (never so for a pipe or a file, which the program must not wait on).
+bool startedFromExplorer() {
+  DWORD ids[2], mode = 0;
+  return GetConsoleProcessList(ids, 2) == 1 &&
+         GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode);
+}
+
+constexpr const char* kHowTo =
+    "quarnel-batch：按表格一次生成整栋楼各条墙轴线的计算书。\n"
+    "\n"
+    "使用方法：把表格文件（在电子表格中“另存为” CSV）拖到 quarnel-batch.exe 的图标上，\n"
+    "或在命令提示符中运行：quarnel-batch 表格.csv\n"
+    "计算结果显示在这里，计算书追加到 c:\\Quarnel书.txt（系统不允许写入 C 盘根目录时，\n"
+    "追加到“文档”文件夹中的 Quarnel书.txt）。\n"
+    "表格的写法见 README.txt，或运行 quarnel-batch --help。\n";
+
+}  // namespace
+
+int wmain(int argc, wchar_t* argv[]) {
+  std::vector<std::string> args;
+  for (int k = 1; k < argc; ++k) args.push_back(quarnel::utf8(argv[k]));
+  _setmode(_fileno(stdin), _O_BINARY);
+  const bool explorer = startedFromExplorer();
+  std::ostringstream out, err;
+  int status = quarnel::kBatchUsage;
+  if (explorer && args.empty())
+    out << kHowTo;
+  else
+    status = quarnel::runBatch(args, std::cin, out, err);
+  write(STD_OUTPUT_HANDLE, out.str());
+  write(STD_ERROR_HANDLE, err.str());
+  if (explorer) {
+    write(STD_OUTPUT_HANDLE, "\n按任意键关闭窗口……");
+    _getwch();
+  }
+  return status;
+}

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The program itself, started as a user starts it, on tables whose file names have Chinese
+# characters:
+#   program_test.sh DATA PROGRAM...     (PROGRAM...: build/bin/quarnel-batch, or under Wine
+#                                        scripts/wine.sh quarnel-batch.exe)
+# the worked examples append the report lines written out by hand and print the table by hand; a
+# table with a failing line appends nothing, names the line and ends with status 1; --version; the
+# table from standard input as CSV; on Linux the report file in the home folder.
+set -euo pipefail
+data=$(cd "$1" && pwd)
+shift
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+cd "$tmp"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# Runs the program with standard input from $input; keeps its status, out.txt and err.txt.
+input=/dev/null
+run() {
+  status=0
+  "$@" <"$input" >out.txt 2>err.txt || status=$?
+}
+
+cp "$data/worked_examples.csv" 楼层表.csv
+printf 'earlier\r\n' >计算书.txt
+{ cat 计算书.txt; iconv -f UTF-8 -t GBK "$data/golden/worked_examples.txt"; } >expected.txt
+run "$@" -o 计算书.txt 楼层表.csv
+[ "$status" = 0 ] || fail "status $status: $(cat err.txt)"
+cmp -s expected.txt 计算书.txt || fail "the appended bytes are not the worked examples' report"
+cmp -s "$data/worked_examples.out" out.txt || fail "printed: $(cat out.txt)"
+
+cp 计算书.txt before.txt
+printf 'zxh,qcd\nA,6.6\nB,0\n' >坏表.csv
+run "$@" -o 计算书.txt 坏表.csv
+[ "$status" = 1 ] || fail "a failing line: status $status"
+grep -qx '坏表.csv:3: qcd: 墙长度输入错!' err.txt || fail "a failing line: $(cat err.txt)"
+cmp -s before.txt 计算书.txt || fail "a table with a failing line appended to the report"
+
+run "$@" --version
+[ "$status:$(cat out.txt)" = "0:quarnel-batch 2.00.0010" ] || fail "--version: $status $(cat out.txt)"
+
+input=楼层表.csv
+run "$@" --csv -n -
+[ "$status" = 0 ] || fail "standard input: status $status"
+printf '\xEF\xBB\xBF' | cmp -s -n 3 - out.txt || fail "the CSV has no byte-order mark"
+grep -q '^B,内墙,209.261,41.73,27.124,289.088'$'\r''$' out.txt || fail "CSV: $(cat out.txt)"
+cmp -s before.txt 计算书.txt || fail "a dry run appended to the report"
+
+case "$*" in
+  *.exe*) ;;
+  *)
+    input=/dev/null
+    HOME=$tmp run "$@" 楼层表.csv
+    cmp -s <(iconv -f UTF-8 -t GBK "$data/golden/worked_examples.txt") "$tmp/Quarnel书.txt" ||
+      fail "the report in the home folder"
+    ;;
+esac
+echo "ok: $*"
