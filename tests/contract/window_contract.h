@@ -36,7 +36,7 @@ struct RealWindowHarness : WindowHarness {
   virtual void press(Key key) = 0;
   virtual std::array<int, 4> geometry(const std::string& name) = 0;
   virtual bool fixedSize() = 0;
-  virtual int listed() = 0;
+  virtual std::vector<std::string> listed() = 0;
   virtual std::string reportInto(const std::string& dir) = 0;
   virtual bool helpOpen() = 0;
 };

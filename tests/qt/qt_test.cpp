@@ -61,7 +61,12 @@ class QtHarness : public RealWindowHarness {
     return {r.x(), r.y(), r.width(), r.height()};
   }
   bool fixedSize() override { return main().minimumSize() == main().maximumSize(); }
-  int listed() override { return static_cast<QComboBox*>(control("zjxs"))->count(); }
+  std::vector<std::string> listed() override {
+    std::vector<std::string> entries;
+    for (auto* box = static_cast<QComboBox*>(control("zjxs")); int(entries.size()) < box->count();)
+      entries.push_back(box->itemText(int(entries.size())).toStdString());
+    return entries;
+  }
   std::string reportInto(const std::string& dir) override {
     program.shell().reports = {dir + "Quarnel书.txt", ""};
     return program.shell().reports.path;
