@@ -1,4 +1,4 @@
-// What the tests share: scratch folders, file bytes, field texts and the two worked examples.
+// What the tests share: scratch folders, file bytes, report parts, field texts and worked examples.
 #pragma once
 
 #include <filesystem>
@@ -6,6 +6,7 @@
 #include <random>
 #include <sstream>
 
+#include "report/gbk.h"
 #include "ui/window.h"
 
 namespace quarnel::test {
@@ -30,6 +31,11 @@ inline std::string readBytes(const std::string& path) {
 
 inline void writeBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(fs::u8path(path), std::ios::binary) << bytes;
+}
+
+// A golden report part in GBK, written by hand from the report's line layout (report/golden/).
+inline std::string golden(const std::string& name) {
+  return toGbk(readBytes(QUARNEL_TEST_DATA "/report/golden/" + name));
 }
 
 using Texts = std::vector<std::pair<std::string, std::string>>;

@@ -1,11 +1,11 @@
 // The Windows windows under both contracts, driven by real messages and keys, and what only they
 // have: screen densities, the paste into zrz, the report, the help window and the program's end.
 #include <gtest/gtest.h>
+#include <shlobj.h>
 #include <windows.h>
 
 #include "../common/test_support.h"
 #include "../contract/window_contract.h"
-#include "report/gbk.h"
 #include "ui/events.h"
 #include "ui/help_text.h"
 #include "ui/win32/program.h"
@@ -13,9 +13,10 @@
 namespace quarnel::test {
 namespace {
 
-// Handles what the posted messages caused, and what that caused in turn.
+// Handles messages until none waits (the posted ones, and what they caused), or fails after 20 s.
 void settle() {
-  for (int i = 0; i < 4; ++i, Sleep(2)) pumpMessages(false);
+  for (DWORD start = GetTickCount(); pumpMessages(false), HIWORD(GetQueueStatus(QS_POSTMESSAGE));)
+    if (GetTickCount() - start > 20000) return ADD_FAILURE() << "waited 20 s in vain";
 }
 
 // The system's warning box, read when owned by the main window with one button, closed with OK.
@@ -153,12 +154,19 @@ TEST_F(Win32Test, PasteAndControlCharactersPassTheZrzFilter) {
   }
 }
 
-TEST_F(Win32Test, ReportClickAppendsTheGoldenReportOfTheDefaultWindow) {
-  ScratchDir dir;
-  const std::string file = reportInto(dir.file("")), golden = QUARNEL_TEST_DATA "/report/golden/";
-  pick("Cmdjss");
-  EXPECT_EQ(readBytes(file),
-            toGbk(readBytes(golden + "header.txt") + readBytes(golden + "exterior_first.txt")));
+// Its own files: c:\Quarnel书.txt refused (a folder), both reports go to Documents, told once.
+TEST_F(Win32Test, ARefusedDriveCSendsTheReportsToDocumentsSayingSoOnce) {
+  wchar_t documents[MAX_PATH];
+  ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, documents), S_OK);
+  const fs::path c = L"c:\\Quarnel书.txt", docs = fs::path(documents) / L"Quarnel书.txt";
+  ASSERT_FALSE(fs::exists(c) || fs::exists(docs)) << docs << " or " << c << " stands already";
+  fs::create_directory(c);
+  pick("Cmdjss"), pick("Cmdjss");
+  const std::string reports = readBytes(docs.u8string());
+  fs::remove(c), fs::remove(docs);
+  EXPECT_EQ(reports,
+            golden("header.txt") + golden("exterior_first.txt") + golden("exterior_later.txt"));
+  EXPECT_TRUE(boxes.size() == 1 && boxes[0].find(docs.u8string()) != std::string::npos);
 }
 
 TEST_F(Win32Test, HelpWindowIsOneAndRebuiltAfterClose) {
@@ -206,8 +214,6 @@ TEST(Win32Program, EndsWhenTheLastWindowCloses) {
     EXPECT_EQ(pumpMessages(false), helpOpen);  // false: the loop was told to end
     EXPECT_EQ(program.main().hwnd(), nullptr);
     if (!helpOpen) continue;
-    Sleep(50);
-    EXPECT_TRUE(pumpMessages(false));
     program.help().window()->click("cmdoff");
     EXPECT_FALSE(pumpMessages(false));
   }
