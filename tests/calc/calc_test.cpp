@@ -33,23 +33,19 @@ TEST(Int16Conversion, RoundsHalvesToEvenWithinTheRange) {
 TEST(NumberPattern, FifteenDigitsThenThreeDecimalsHalvesAwayFromZero) {
   constexpr Pattern A = Pattern::OneToThreeDecimals, U = Pattern::UpToThreeDecimals;
   const std::tuple<double, Pattern, const char*> rows[] = {
-      {244.21909, A, "244.219"}, {28.269681, A, "28.27"}, {41.730000019, A, "41.73"},
-      {25, A, "25.0"},           {0.0004, A, "0.0"},      {2.0005, A, "2.001"},
-      {-2.0005, A, "-2.001"},    {0.9996, A, "1.0"},      {1.0004999999999999, A, "1.001"},
-      {332.640461, U, "332.64"}, {25, U, "25."},          {0.0004, U, "0."},
-      {-2.0005, U, "-2.001"},    {999.9995, U, "1000."},  {1e20, A, "100000000000000000000.0"}};
+      {244.21909, A, "244.219"},  {28.269681, A, "28.27"}, {4.99949999999999, A, "4.999"},
+      {41.730000019, A, "41.73"}, {25, A, "25.0"},         {4.99949999999999, U, "4.999"},
+      {0.0004, A, "0.0"},         {2.0005, A, "2.001"},    {4.999499999999999, A, "5.0"},
+      {-2.0005, A, "-2.001"},     {0.9996, A, "1.0"},      {4.999499999999999, U, "5."},
+      {332.640461, U, "332.64"},  {25, U, "25."},          {1.0004999999999999, A, "1.001"},
+      {0.0004, U, "0."},          {-2.0005, U, "-2.001"},  {1e15, A, "1000000000000000.0"},
+      {999.9995, U, "1000."}};
   for (const auto& [value, pattern, text] : rows) EXPECT_EQ(formatNumber(value, pattern), text);
-  for (Pattern p : {A, U}) {  // 15 significant digits, not 14 (25.0) nor 16 (24.999)
-    EXPECT_EQ(formatNumber(24.9994999999999, p), "24.999");
-    EXPECT_EQ(formatNumber(24.99949999999999, p), p == A ? "25.0" : "25.");
-  }
   EXPECT_EQ(formatLoads({1, 1, 1, 25}, WallType::Exterior).texts[3], "25.");
   EXPECT_EQ(formatLoads({1, 1, 1, 25}, WallType::Interior).texts[3], "25.0");
 }
 
-// The four loads to the last bit, worked out apart from the program in the types and the grouping
-// of the formulas, from inputs that no float holds: each term alone, then with every field set.
-// Any one step regrouped, any one value rounded to a float or not, changes a row.
+// Worked out apart, from inputs no float holds: any step regrouped or value (not) rounded shows.
 TEST(Loads, EveryTypeAndGroupingShowsInTheLastBit) {
   constexpr WallType X = WallType::Exterior, N = WallType::Interior;
   const std::string all =
@@ -78,15 +74,10 @@ TEST(Loads, EveryTypeAndGroupingShowsInTheLastBit) {
       {N, all, -0x1.ca1dda27bfe09p+1, 0x1.f6872b4395811p+0, 0x1.bb7b202f56eadp+2,
        0x1.5a00dd5da0286p+2}};
   for (const auto& [wall, list, dhz, hhz, zjhh, hzsjz] : rows) {
-    const ReadResult read = readInputs([&](std::string_view name) {
-      for (const auto& [field, text] : texts(list))
-        if (field == name) return text;
-      return std::string();
-    });
-    const Loads got = computeLoads(read.inputs.value(), wall);
-    EXPECT_EQ((std::array{got.dhz, got.hhz, got.zjhh, got.hzsjz}),
-              (std::array{dhz, hhz, zjhh, hzsjz}))
-        << list;
+    const Texts t = texts(list);
+    const auto in = readInputs([&](auto f) { return t.count(f) ? t.find(f)->second : ""; }).inputs;
+    const Loads l = computeLoads(in.value(), wall);
+    EXPECT_EQ(std::tie(l.dhz, l.hhz, l.zjhh, l.hzsjz), std::tie(dhz, hhz, zjhh, hzsjz)) << list;
   }
 }
 

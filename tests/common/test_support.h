@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <sstream>
 
@@ -38,7 +39,7 @@ inline std::string golden(const std::string& name) {
   return toGbk(readBytes(QUARNEL_TEST_DATA "/report/golden/" + name));
 }
 
-using Texts = std::vector<std::pair<std::string, std::string>>;
+using Texts = std::map<std::string, std::string, std::less<>>;
 using Results = std::vector<std::string>;
 
 // Field texts written as "name=text name=text ..." (texts without blanks).
@@ -46,7 +47,7 @@ inline Texts texts(const std::string& list) {
   Texts out;
   std::istringstream in(list);
   for (std::string item; in >> item;)
-    out.push_back({item.substr(0, item.find('=')), item.substr(item.find('=') + 1)});
+    out[item.substr(0, item.find('='))] = item.substr(item.find('=') + 1);
   return out;
 }
 

@@ -77,12 +77,9 @@ class Win32Harness : public RealWindowHarness {
   bool fixedSize() override {
     return !(GetWindowLongW(w.hwnd(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX));
   }
-  std::vector<std::string> listed() override {
-    std::vector<std::string> entries(SendMessageW(w.control("zjxs"), CB_GETCOUNT, 0, 0));
-    wchar_t entry[64];
-    for (std::size_t i = 0; i < entries.size(); ++i)
-      SendMessageW(w.control("zjxs"), CB_GETLBTEXT, i, (LPARAM)entry), entries[i] = utf8(entry);
-    return entries;
+  std::string listed(int i) override {
+    wchar_t entry[64] = L"";  // stays empty past the end
+    return SendMessageW(w.control("zjxs"), CB_GETLBTEXT, i, (LPARAM)entry), utf8(entry);
   }
   std::string reportInto(const std::string& dir) override {
     p.shell().reports = {dir + "Quarnel书.txt", ""};
