@@ -38,8 +38,7 @@ enum Outcome { Appended, Warned, SecondPlace };
 
 // Two clicks with something at the path, in a folder of its own, and a second place beside it.
 TEST(ReportFile, WhateverStandsAtThePathIsAppendedToOrLeftAsItWas) {
-  using Make = void (*)(const fs::path& path);
-  const std::tuple<const char*, Make, Outcome> rows[] = {
+  const std::tuple<const char*, void (*)(const fs::path&), Outcome> rows[] = {
       {"nothing: the file is created", [](const fs::path&) {}, Appended},
       {"a missing folder", [](const fs::path& p) { fs::remove_all(p.parent_path()); }, Warned},
 #ifndef _WIN32
