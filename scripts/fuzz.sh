@@ -23,11 +23,8 @@ for t in "${targets[@]}"; do
   mkdir -p "build-fuzz/corpus/$t"
   cp -rn "fuzz/corpus/$t/." "build-fuzz/corpus/$t/"
   log=build-fuzz/fuzz_$t.log
-  # The calculation target keeps one window, whose warning boxes pile up: no leak check per run.
-  extra=()
-  [ "$t" = calculation ] && extra=(-detect_leaks=0)
   echo "fuzzing $t for $seconds s"
-  if ! "$bin" "${extra[@]}" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -max_len=4096 \
+  if ! "$bin" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -max_len=4096 \
       -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$t-" \
       "build-fuzz/corpus/$t" >"$log" 2>&1; then
     tail -n 60 "$log"

@@ -15,4 +15,10 @@ wineboot -i >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\AppDefaults\win32_gui_tests.exe\X11 Driver' /v Managed /t REG_SZ \
   /d N /f >/dev/null 2>&1
 wineserver -w
+# The user's folders (Documents, where the program writes its reports when drive C refuses them,
+# Desktop and the others) are folders of the prefix's own instead of Wine's links to the home
+# folder: the tests never touch a report or any other file there.
+for folder in "$WINEPREFIX"/drive_c/users/*/*; do
+  if [ -L "$folder" ]; then rm "$folder" && mkdir "$folder"; fi
+done
 echo "Wine prefix: $WINEPREFIX ($(wine --version))"

@@ -8,7 +8,7 @@
 #include "calc/number.h"
 #include "calc/pattern.h"
 
-namespace quarnel {
+namespace quarnel::test {
 namespace {
 
 TEST(LeadingNumber, ReadsTheNumberAtTheStartOfAText) {
@@ -33,46 +33,53 @@ TEST(Int16Conversion, RoundsHalvesToEvenWithinTheRange) {
 TEST(NumberPattern, FifteenDigitsThenThreeDecimalsHalvesAwayFromZero) {
   constexpr Pattern A = Pattern::OneToThreeDecimals, U = Pattern::UpToThreeDecimals;
   const std::tuple<double, Pattern, const char*> rows[] = {
-      {244.21909, A, "244.219"}, {28.269681, A, "28.27"}, {41.730000019, A, "41.73"},
-      {25, A, "25.0"},           {0.0004, A, "0.0"},      {2.0005, A, "2.001"},
-      {-2.0005, A, "-2.001"},    {0.9996, A, "1.0"},      {1.0004999999999999, A, "1.001"},
-      {332.640461, U, "332.64"}, {25, U, "25."},          {0.0004, U, "0."},
-      {-2.0005, U, "-2.001"},    {999.9995, U, "1000."},  {1e20, A, "100000000000000000000.0"}};
+      {244.21909, A, "244.219"},  {28.269681, A, "28.27"}, {4.99949999999999, A, "4.999"},
+      {41.730000019, A, "41.73"}, {25, A, "25.0"},         {4.99949999999999, U, "4.999"},
+      {0.0004, A, "0.0"},         {2.0005, A, "2.001"},    {4.999499999999999, A, "5.0"},
+      {-2.0005, A, "-2.001"},     {0.9996, A, "1.0"},      {4.999499999999999, U, "5."},
+      {332.640461, U, "332.64"},  {25, U, "25."},          {1.0004999999999999, A, "1.001"},
+      {0.0004, U, "0."},          {-2.0005, U, "-2.001"},  {1e15, A, "1000000000000000.0"},
+      {999.9995, U, "1000."}};
   for (const auto& [value, pattern, text] : rows) EXPECT_EQ(formatNumber(value, pattern), text);
   EXPECT_EQ(formatLoads({1, 1, 1, 25}, WallType::Exterior).texts[3], "25.");
   EXPECT_EQ(formatLoads({1, 1, 1, 25}, WallType::Interior).texts[3], "25.0");
 }
 
-// The terms and types that the worked examples leave unseen, with inputs that make the arithmetic
-// plain, and the inputs that the other wall type ignores.
-TEST(Loads, EachTermEntersAsWritten) {
+// Worked out apart, from inputs no float holds: any step regrouped or value (not) rounded shows.
+TEST(Loads, EveryTypeAndGroupingShowsInTheLastBit) {
   constexpr WallType X = WallType::Exterior, N = WallType::Interior;
-  const double f01 = 0.100000001490116119384765625, f03 = 0.300000011920928955078125;
-  const double y = ((-0.4 * 3.25) + 1.452) + 0.7649999999999999;
-  const double wall = (((((3 * 2.9) - 1) * 0.1) * 2.1) + (0.1 * 1)) / 3 * 5.5;
-  const double d = (((0.1 * 0.1) * 6) + (0.1 * f01)) + f03;
-  const double out = ((((0.3 * 2) * 0.7) * 0.12) * 0.9) / 3;
-  const double in = ((((((0.3 * 2) + (0.7 * 3)) * 0.9) * 0.3) * 0.12) / 2) / 4;
-  const std::tuple<const char*, WallType, std::array<double, 4>> rows[] = {
-      {"yttccd=-0.4 ytzcd=0.3 qcd=3 hhjscs=1", X, {y * f03 / 3, -f03 / 3, 0, y * f03 / 3 * 1.2}},
-      {"wmhh=0.1 lmjscd=1 qcd=1 zjxs=1", N, {0, f01, f01, f01 * 1.4}},
-      {"wmhh=0.1 lmjscd=1 qcd=1 zjxs=1", X, {0, f01, f01, f01 * 1.4}},
-      {"hhjscs=5.5 lmhh=1 lmdh=0.1 wmdh=0.1 nrq=0.3 lmjscd=0.1 qcd=1", X, {d, 0.1 * 6, 0, d * 1.2}},
-      {"qcd=3 zscg=2.9 mcmj=1 zsqh=0.1 zrz=2.1 crz=0.1 qcs=5.5", X, {wall, 0, 0, wall * 1.2}},
-      {"zrz=0.3 gqsl=2 zscg=0.7 lmjscd=0.9 qcd=3 qcs=1", X, {out, 0, 0, out * 1.2}},
-      {"gqc1=0.3 gqds1=2 gqc2=0.7 gqds2=3 zrz=0.9 zscg=0.3 qcd=4 qcs=1", N, {in, 0, 0, in * 1.2}},
-      {"gqc1=1 gqds1=1 zrz=1 zscg=1 lmjscd=1 qcd=1 qcs=1", X, {0, 0, 0, 0}},
-      {"yttccd=1 ytzcd=1 nrq=2 gqsl=1 zrz=1 zscg=1 qcd=1 qcs=1", N, {0, 0, 0, 0}}};
-  for (const auto& [list, wall, want] : rows) {
-    const ReadResult read = readInputs([&](std::string_view name) {
-      for (const auto& [field, text] : test::texts(list))
-        if (field == name) return text;
-      return std::string();
-    });
-    const Loads got = computeLoads(read.inputs.value(), wall);
-    EXPECT_EQ((std::array<double, 4>{got.dhz, got.hhz, got.zjhh, got.hzsjz}), want) << list;
+  const std::string all =
+      "zrz=11.8 crz=4.49 lmhh=5.4 lmdh=3.6 wmhh=4.3 wmdh=0.6 gqsl=0.2 gqc1=0.28 gqc2=0.06 "
+      "gqds1=1.89 gqds2=0.2 nrq=3.2 yttccd=0.2 ytzcd=2.2 zscg=1.82 qcs=1.1 hhjscs=2.5 zjxs=3.53 "
+      "zsqh=1.31 qcd=3.2 mcmj=9.49 lmjscd=0.13";
+  const std::tuple<WallType, std::string, double, double, double, double> rows[] = {
+      {X, "yttccd=-0.46 ytzcd=3.16 qcd=0.28 hhjscs=5.5 lmdh=1.4 lmhh=0.08 lmjscd=7.4 zjxs=0.45",
+       0x1.bc32e8a65ab27p+6, -0x1.294718d680258p+6, -0x1.0b8cc916f07e3p+5, 0x1.59c0f0d12ae43p+6},
+      {X, "yttccd=0.39 ytzcd=2.06 qcd=1.2 hhjscs=1.5 lmdh=0.06 lmhh=0.71 lmjscd=0.31 zjxs=0.15",
+       0x1.80055273afb7ep+3, 0x1.e4d359bdd97f8p+1, 0x1.22e5369a3d706p-1, 0x1.e6473e1eb83cep+3},
+      {X, "qcd=0.1 zscg=0.1 mcmj=7.36 zsqh=0.24 zrz=9.9 crz=0.4 qcs=4.23 gqsl=18.9 lmjscd=5.3",
+       -0x1.bb34021583f5dp+6, 0, 0, -0x1.09ec01401bf9ep+7},
+      {X, "qcd=0.29 zscg=4.53 mcmj=23.2 zsqh=0.7 zrz=0.2 crz=0.07 qcs=2.59 gqsl=1.86 lmjscd=3.09",
+       -0x1.d1f89f1fb35bbp+2, 0, 0, -0x1.17952c46386a3p+3},
+      {X,
+       "lmdh=0.9 lmhh=7.18 wmdh=4.3 wmhh=0.091 lmjscd=0.06 hhjscs=5.5 zjxs=1.6 qcd=3.39 nrq=13.3 "
+       "yttccd=0.44 ytzcd=7.9",
+       0x1.03807686f354cp+6, 0x1.1f885c4f83d9ap+4, 0x1.cc0d60f23cb45p+4, 0x1.d86ba35d1fa4cp+6},
+      {N, "gqc1=6.18 gqds1=0.6 gqc2=1.2 gqds2=2.81 zrz=0.4 zscg=0.08 qcd=0.2 qcs=1.4",
+       0x1.85c17580b59d1p-4, 0, 0, 0x1.d3b4f36740561p-4},
+      {N, "lmdh=6.71 lmhh=0.7 wmdh=0.2 wmhh=1.09 lmjscd=0.83 hhjscs=5.5 zjxs=2.2 qcd=3.8",
+       0x1.0ca786c27b7eap+5, 0x1.19013a7e76c8bp+2, 0x1.351af3fb83276p+3, 0x1.ae92771b0218ep+5},
+      {X, all, 0x1.ac56e39ee9589p+1, 0x1.534395c1cac08p+1, 0x1.2b6685ebe8e6p+3,
+       0x1.11d4ccb02c6e4p+4},
+      {N, all, -0x1.ca1dda27bfe09p+1, 0x1.f6872b4395811p+0, 0x1.bb7b202f56eadp+2,
+       0x1.5a00dd5da0286p+2}};
+  for (const auto& [wall, list, dhz, hhz, zjhh, hzsjz] : rows) {
+    const Texts t = texts(list);
+    const auto in = readInputs([&](auto f) { return t.count(f) ? t.find(f)->second : ""; }).inputs;
+    const Loads l = computeLoads(in.value(), wall);
+    EXPECT_EQ(std::tie(l.dhz, l.hhz, l.zjhh, l.hzsjz), std::tie(dhz, hhz, zjhh, hzsjz)) << list;
   }
 }
 
 }  // namespace
-}  // namespace quarnel
+}  // namespace quarnel::test

@@ -1,11 +1,13 @@
-// What the tests share: scratch folders, file bytes, field texts and the two worked examples.
+// What the tests share: scratch folders, file bytes, report parts, field texts and worked examples.
 #pragma once
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <sstream>
 
+#include "report/gbk.h"
 #include "ui/window.h"
 
 namespace quarnel::test {
@@ -32,7 +34,12 @@ inline void writeBytes(const std::string& path, const std::string& bytes) {
   std::ofstream(fs::u8path(path), std::ios::binary) << bytes;
 }
 
-using Texts = std::vector<std::pair<std::string, std::string>>;
+// A golden report part in GBK, written by hand from the report's line layout (report/golden/).
+inline std::string golden(const std::string& name) {
+  return toGbk(readBytes(QUARNEL_TEST_DATA "/report/golden/" + name));
+}
+
+using Texts = std::map<std::string, std::string, std::less<>>;
 using Results = std::vector<std::string>;
 
 // Field texts written as "name=text name=text ..." (texts without blanks).
@@ -40,7 +47,7 @@ inline Texts texts(const std::string& list) {
   Texts out;
   std::istringstream in(list);
   for (std::string item; in >> item;)
-    out.push_back({item.substr(0, item.find('=')), item.substr(item.find('=') + 1)});
+    out[item.substr(0, item.find('='))] = item.substr(item.find('=') + 1);
   return out;
 }
 

@@ -101,6 +101,9 @@ TEST_P(WindowContract, CalculateWarnsOnceAndWritesNothingOrComputes) {
       {"lmjscd", "3.3" + std::string(30000, 'x'), ""}};
   for (const char* zero : {"0", "0.000", "-0", "abc", " ", ""})
     rows.push_back({"qcd", zero, "提示|墙长度输入错!"});
+  for (const auto& [field, caption] :
+       texts("wmdh=屋面恒荷 nrq=女儿墙线荷载 ytzcd=阳台总长度 zjxs=活荷折减系数"))
+    rows.push_back({field, "-3.5e38", "提示|" + caption + "的数值超出范围"});  // beyond a float
   for (const auto& [field, text, warning] : rows) {
     SCOPED_TRACE(field + "=" + text.substr(0, 9));
     auto h = make();

@@ -61,7 +61,9 @@ class QtHarness : public RealWindowHarness {
     return {r.x(), r.y(), r.width(), r.height()};
   }
   bool fixedSize() override { return main().minimumSize() == main().maximumSize(); }
-  int listed() override { return static_cast<QComboBox*>(control("zjxs"))->count(); }
+  std::string listed(int i) override {
+    return static_cast<QComboBox*>(control("zjxs"))->itemText(i).toStdString();
+  }
   std::string reportInto(const std::string& dir) override {
     program.shell().reports = {dir + "Quarnel书.txt", ""};
     return program.shell().reports.path;

@@ -1,11 +1,11 @@
 // The Windows windows under both contracts, driven by real messages and keys, and what only they
 // have: screen densities, the paste into zrz, the report, the help window and the program's end.
 #include <gtest/gtest.h>
+#include <shlobj.h>
 #include <windows.h>
 
 #include "../common/test_support.h"
 #include "../contract/window_contract.h"
-#include "report/gbk.h"
 #include "ui/events.h"
 #include "ui/help_text.h"
 #include "ui/win32/program.h"
@@ -13,9 +13,10 @@
 namespace quarnel::test {
 namespace {
 
-// Handles what the posted messages caused, and what that caused in turn.
+// Handles messages until none waits (the posted ones, and what they caused), or fails after 20 s.
 void settle() {
-  for (int i = 0; i < 4; ++i, Sleep(2)) pumpMessages(false);
+  for (DWORD start = GetTickCount(); pumpMessages(false), HIWORD(GetQueueStatus(QS_POSTMESSAGE));)
+    if (GetTickCount() - start > 20000) return ADD_FAILURE() << "waited 20 s in vain";
 }
 
 // The system's warning box, read when owned by the main window with one button, closed with OK.
@@ -76,7 +77,10 @@ class Win32Harness : public RealWindowHarness {
   bool fixedSize() override {
     return !(GetWindowLongW(w.hwnd(), GWL_STYLE) & (WS_THICKFRAME | WS_MAXIMIZEBOX));
   }
-  int listed() override { return SendMessageW(w.control("zjxs"), CB_GETCOUNT, 0, 0); }
+  std::string listed(int i) override {
+    wchar_t entry[64] = L"";  // stays empty past the end
+    return SendMessageW(w.control("zjxs"), CB_GETLBTEXT, i, (LPARAM)entry), utf8(entry);
+  }
   std::string reportInto(const std::string& dir) override {
     p.shell().reports = {dir + "Quarnel书.txt", ""};
     return p.shell().reports.path;
@@ -111,14 +115,15 @@ bool drawable(HWND control, const std::string& text) {
 }
 
 TEST_F(Win32Test, LaidOutAndLetteredAtEveryDensity) {
-  for (int dpi : {96, 144, 192}) {
+  const int densities[][4] = {{96, 497, 237, 14}, {144, 746, 356, 21}, {192, 994, 474, 28}};
+  for (const auto& [dpi, width, height, font] : densities) {
     RECT suggested{0, 0, 800, 600};
     if (dpi != 96) SendMessageW(w.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), (LPARAM)&suggested);
-    EXPECT_EQ(geometry(""), (std::array{0, 0, MulDiv(7455, dpi, 1440), MulDiv(3555, dpi, 1440)}));
+    EXPECT_EQ(geometry(""), (std::array{0, 0, width, height}));
     LOGFONTW caption{};
     GetObjectW((HFONT)SendMessageW(w.control("Frame1"), WM_GETFONT, 0, 0), sizeof(caption),
                &caption);
-    EXPECT_EQ(caption.lfHeight, -MulDiv(21, dpi, 144));  // 10.5 pt
+    EXPECT_EQ(caption.lfHeight, -font);
     EXPECT_EQ(caption.lfWeight, FW_NORMAL);
     for (const Control& c : mainWindow().controls) {
       SCOPED_TRACE(c.name + " at " + std::to_string(dpi));
@@ -130,7 +135,7 @@ TEST_F(Win32Test, LaidOutAndLetteredAtEveryDensity) {
       EXPECT_EQ(GetParent(h), c.container.empty() ? w.hwnd() : w.control(c.container));
       if (c.kind == Kind::Line) continue;
       const std::array rect = {c.left, c.top, c.width, c.height};
-      for (int k = 0; k < 4; ++k) EXPECT_EQ(geometry(c.name)[k], MulDiv(rect[k], dpi, 1440));
+      for (int k = 0; k < 4; ++k) EXPECT_NEAR(geometry(c.name)[k], rect[k] * dpi / 1440.0, 0.5);
     }
   }
 }
@@ -147,12 +152,19 @@ TEST_F(Win32Test, PasteAndControlCharactersPassTheZrzFilter) {
   }
 }
 
-TEST_F(Win32Test, ReportClickAppendsTheGoldenReportOfTheDefaultWindow) {
-  ScratchDir dir;
-  const std::string file = reportInto(dir.file("")), golden = QUARNEL_TEST_DATA "/report/golden/";
-  pick("Cmdjss");
-  EXPECT_EQ(readBytes(file),
-            toGbk(readBytes(golden + "header.txt") + readBytes(golden + "exterior_first.txt")));
+// Its own files: c:\Quarnel书.txt refused (a folder), both reports go to Documents, told once.
+TEST_F(Win32Test, ARefusedDriveCSendsTheReportsToDocumentsSayingSoOnce) {
+  wchar_t documents[MAX_PATH];
+  ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, documents), S_OK);
+  const fs::path c = L"c:\\Quarnel书.txt", docs = fs::path(documents) / L"Quarnel书.txt";
+  ASSERT_FALSE(fs::exists(c) || fs::exists(docs)) << docs << " or " << c << " stands already";
+  fs::create_directory(c);
+  pick("Cmdjss"), pick("Cmdjss");
+  const std::string reports = readBytes(docs.u8string());
+  fs::remove(c), fs::remove(docs);
+  EXPECT_EQ(reports,
+            golden("header.txt") + golden("exterior_first.txt") + golden("exterior_later.txt"));
+  EXPECT_TRUE(boxes.size() == 1 && boxes[0].find(docs.u8string()) != std::string::npos);
 }
 
 TEST_F(Win32Test, HelpWindowIsOneAndRebuiltAfterClose) {
@@ -200,8 +212,6 @@ TEST(Win32Program, EndsWhenTheLastWindowCloses) {
     EXPECT_EQ(pumpMessages(false), helpOpen);  // false: the loop was told to end
     EXPECT_EQ(program.main().hwnd(), nullptr);
     if (!helpOpen) continue;
-    Sleep(50);
-    EXPECT_TRUE(pumpMessages(false));
     program.help().window()->click("cmdoff");
     EXPECT_FALSE(pumpMessages(false));
   }
