@@ -4,6 +4,7 @@
 // partial append.
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -12,7 +13,11 @@
 #include "batch/batch.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const std::string path = "/tmp/quarnel-fuzz-batch-" + std::to_string(getpid()) + ".txt";
+  static const struct Scratch {  // one file for the whole run, removed at its end
+    std::string path = "/tmp/quarnel-fuzz-batch-" + std::to_string(getpid()) + ".txt";
+    ~Scratch() { std::remove(path.c_str()); }
+  } scratch;
+  const std::string& path = scratch.path;
   const std::string before = "earlier\r\n", rule = "\r\n" + std::string(70, '-') + "\r\n";
   std::ofstream(path, std::ios::binary | std::ios::trunc) << before;
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));

@@ -31,5 +31,5 @@ for t in "${targets[@]}"; do
     echo "fuzz target $t FAILED (log: $log)"
     exit 1
   fi
-  grep -E '^quarnel-fuzz|^Done [0-9]+ runs' "$log"
+  grep -E '^Done [0-9]+ runs' "$log"
 done
