@@ -88,6 +88,24 @@ RECT placeOf(const Control& c, UINT dpi) {
   return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + width, std::max(y1, y2) + width};
 }
 
+// A drop-down combo box is given the height of its open list; its closed height follows from the
+// height of its edit field.
+int openList(const Control& c, UINT dpi) {
+  return c.kind == Kind::ComboBox ? scaled(2000, dpi) : 0;
+}
+
+// Sets the height of a drop-down combo box's edit field so that the closed box is height high.
+void fitComboBox(HWND box, int height) {
+  LRESULT field = SendMessageW(box, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  for (int round = 0; round < 3; ++round) {
+    RECT now;
+    GetWindowRect(box, &now);
+    if (now.bottom - now.top == height) break;
+    field += height - (now.bottom - now.top);
+    SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+  }
+}
+
 // A function of user32 that older Windows lack (the per-monitor density ones came with Windows 10
 // 1607), or nullptr: linked by name, the program would not start on Windows 7 to 8.1 at all.
 template <typename Function>
@@ -131,10 +149,13 @@ void Win32Window::createControls() {
     ClassAndStyle made = classAndStyle(*c, selected);
     DWORD style = WS_CHILD | made.style | (c->visible ? WS_VISIBLE : 0u);
     std::wstring text = c->multiLine ? std::wstring() : wide(c->caption);
+    const RECT r = placeOf(*c, dpi_);
     HWND child =
-        CreateWindowExW(made.exStyle, made.cls, text.c_str(), style, 0, 0, 0, 0, parent,
+        CreateWindowExW(made.exStyle, made.cls, text.c_str(), style, r.left, r.top,
+                        r.right - r.left, r.bottom - r.top + openList(*c, dpi_), parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id++)), instance, nullptr);
     controls_[c->name] = child;
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(*c)), FALSE);
     if (c->kind == Kind::Frame)
       SetWindowSubclass(child, frameProc, 1, reinterpret_cast<DWORD_PTR>(this));
     if (selected) SendMessageW(child, BM_SETCHECK, BST_CHECKED, 0);
@@ -142,50 +163,59 @@ void Win32Window::createControls() {
       for (const std::string& item : c->items)
         SendMessageW(child, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(item).c_str()));
       SetWindowTextW(child, text.c_str());
+      fitComboBox(child, r.bottom - r.top);
     }
     if (c->multiLine) setText(c->name, c->caption);
-    if (!c->tooltip.empty()) {
-      if (!tooltip_)
-        tooltip_ =
-            CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0,
-                            0, 0, hwnd_, nullptr, instance, nullptr);
-      std::wstring tip = wide(c->tooltip);
-      TTTOOLINFOW info{};
-      info.cbSize = TTTOOLINFOW_V2_SIZE;
-      info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-      info.hwnd = parent;
-      info.uId = reinterpret_cast<UINT_PTR>(child);
-      info.lpszText = tip.data();
-      SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    }
   }
 }
 
-void Win32Window::layOut(UINT dpi) {
+void Win32Window::addTooltips() {
+  for (const Control& c : desc_.controls) {
+    if (c.tooltip.empty()) continue;
+    if (!tooltip_)
+      tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                 0, 0, 0, 0, hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND child = controls_.at(c.name);
+    std::wstring tip = wide(c.tooltip);
+    TTTOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = GetParent(child);
+    info.uId = reinterpret_cast<UINT_PTR>(child);
+    info.lpszText = tip.data();
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  }
+}
+
+void Win32Window::useFonts(UINT dpi) {
   dpi_ = dpi;
-  HFONT oldText = textFont_, oldCaption = captionFont_;
   textFont_ = createTextFont(dpi);
   captionFont_ = createCaptionFont(dpi);
+}
+
+HFONT Win32Window::fontOf(const Control& c) const {
+  return c.kind == Kind::Frame ? captionFont_ : textFont_;
+}
+
+void Win32Window::layOut(UINT dpi) {
+  HFONT oldText = textFont_, oldCaption = captionFont_;
+  useFonts(dpi);
   for (const Control& c : desc_.controls) {
     HWND child = controls_.at(c.name);
-    SendMessageW(child, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(c.kind == Kind::Frame ? captionFont_ : textFont_), FALSE);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(c)), FALSE);
     RECT r = placeOf(c, dpi);
-    int height = r.bottom - r.top;
-    // A drop-down combo box is given the height of its open list; its closed height follows from
-    // the height of its edit field, which is set so that the closed box has the stored height.
-    int open = c.kind == Kind::ComboBox ? scaled(2000, dpi) : 0;
-    SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, height + open,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    LRESULT field = SendMessageW(child, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    for (int round = 0; c.kind == Kind::ComboBox && round < 3; ++round) {
-      RECT now;
-      GetWindowRect(child, &now);
-      if (now.bottom - now.top == height) break;
-      field += height - (now.bottom - now.top);
-      SendMessageW(child, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
-    }
+    SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left,
+                 r.bottom - r.top + openList(c, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (c.kind == Kind::ComboBox) fitComboBox(child, r.bottom - r.top);
   }
+  sizeWindow();
+  InvalidateRect(hwnd_, nullptr, TRUE);
+  if (oldText) DeleteObject(oldText);
+  if (oldCaption) DeleteObject(oldCaption);
+}
+
+void Win32Window::sizeWindow() {
+  const UINT dpi = dpi_;
   // The window's frame around the client area of the stored size; corrected by what the window
   // system actually gives where its frame is not drawn for the window's density.
   RECT frame{0, 0, scaled(desc_.clientWidth, dpi), scaled(desc_.clientHeight, dpi)};
@@ -202,9 +232,6 @@ void Win32Window::layOut(UINT dpi) {
     size.cx += missing.cx;
     size.cy += missing.cy;
   }
-  InvalidateRect(hwnd_, nullptr, TRUE);
-  if (oldText) DeleteObject(oldText);
-  if (oldCaption) DeleteObject(oldCaption);
 }
 
 // A frame: an etched groove whose top runs through the middle of the caption, and the caption in

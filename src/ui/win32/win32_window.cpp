@@ -29,6 +29,9 @@ void registerClass() {
   (void)registered;
 }
 
+// Posted when the window is first shown: the tooltips are added then.
+constexpr UINT kAddTooltips = WM_APP + 1;
+
 // Fixed size: no sizing border and no maximise box; a tool window has no minimise box either.
 constexpr DWORD kFixedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
@@ -59,8 +62,9 @@ Win32Window::Win32Window(const WindowDesc& desc)
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
   lineBrush_ = CreateSolidBrush(RGB(128, 128, 128));
+  useFonts(windowDpi(hwnd_));
   createControls();
-  layOut(windowDpi(hwnd_));
+  sizeWindow();
 }
 
 Win32Window::~Win32Window() {
@@ -92,6 +96,9 @@ LRESULT Win32Window::handle(UINT message, WPARAM wp, LPARAM lp) {
         if (c.kind == Kind::Line && controls_.at(c.name) == reinterpret_cast<HWND>(lp))
           return reinterpret_cast<LRESULT>(lineBrush_);
       break;
+    case kAddTooltips:
+      if (!tooltip_) addTooltips();
+      return 0;
     case WM_ACTIVATE:
       // The focus comes back to the control that had it when the window was left.
       if (LOWORD(wp) == WA_INACTIVE) {
@@ -185,6 +192,7 @@ void Win32Window::warn(std::string_view text, std::string_view title) {
 
 void Win32Window::show() {
   ShowWindow(hwnd_, SW_SHOWNORMAL);
+  if (!tooltip_) PostMessageW(hwnd_, kAddTooltips, 0, 0);
   SetForegroundWindow(hwnd_);
   HWND focus = GetFocus();
   const Control* first = firstFocus(desc_);

@@ -77,7 +77,17 @@ class Win32Window : public Window {
   static LRESULT CALLBACK charProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   LRESULT handle(UINT message, WPARAM wp, LPARAM lp);
   void createControls();
+  // The tooltips of the controls that have one; once the window is shown, since only a pointer
+  // resting on a shown control makes a tooltip appear.
+  void addTooltips();
+  // Makes the two fonts of a density the window's.
+  void useFonts(UINT dpi);
+  // The font of a control: the caption font for a frame, else the text font.
+  HFONT fontOf(const Control& c) const;
+  // Fonts, controls and the window's size for a new density.
   void layOut(UINT dpi);
+  // The window's frame around a client area of the stored size at the window's density.
+  void sizeWindow();
   void paintFrame(HWND frame);
   // The control, to which the operation must apply, while the window exists.
   const Control& described(std::string_view name, Operation operation) const;
