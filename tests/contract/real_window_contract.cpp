@@ -61,6 +61,11 @@ TEST_P(RealWindowContract, ButtonsReachTheirHandlers) {
   EXPECT_EQ(h->warnings(), std::vector<std::string>{"提示|墙长度输入错!"});
   h->pick("Cmdjss");
   EXPECT_EQ(readBytes(file).substr(0, 70), std::string(70, '-'));
+#ifdef _WIN32
+  EXPECT_EQ(h->tooltip("Cmdjss"), "生成(C:\\Quarnel书.txt)文件");
+#else
+  EXPECT_EQ(h->tooltip("Cmdjss"), "生成(~/Quarnel书.txt)文件");  // no drive C: the home folder
+#endif
   h->pick("cmdhelp");
   ASSERT_TRUE(h->helpOpen());
   h->pick("cmdoff");

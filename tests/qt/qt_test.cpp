@@ -69,6 +69,9 @@ class QtHarness : public RealWindowHarness {
     return program.shell().reports.path;
   }
   bool helpOpen() override { return program.help().isLoaded(); }
+  std::string tooltip(const std::string& name) override {
+    return control(name)->toolTip().toStdString();
+  }
 
  private:
   QtProgram program;

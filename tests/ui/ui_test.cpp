@@ -3,6 +3,7 @@
 
 #include "../common/test_support.h"
 #include "../contract/window_contract.h"
+#include "ui/events.h"
 #include "ui/handlers.h"
 #include "ui/help_text.h"
 #include "ui/memory_window.h"
@@ -56,6 +57,16 @@ TEST(ZrzKeyPress, LeavesControlCodesTheBlankDigitsAndWideCharactersAndDropsTheRe
     zrz_KeyPress(w, code);
     EXPECT_EQ(code, left);
   }
+}
+
+TEST(EventBoundary, LogsTheReasonAndShowsTheOneBox) {
+  MemoryWindow w;
+  testing::internal::CaptureStderr();
+  guarded(w, [] { throw std::runtime_error("disk gone"); });
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("disk gone"), std::string::npos);
+  ASSERT_EQ(w.warnings().size(), 1u);
+  EXPECT_EQ(w.warnings()[0].title + "|" + w.warnings()[0].text,
+            std::string("提示|") + kFailureMessage);
 }
 
 // The pieces 1 to 14 of the instructions, each after its run of line breaks, up to the signature;

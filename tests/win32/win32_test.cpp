@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 #include <windows.h>
+// after windows.h
+#include <commctrl.h>
 
 #include "../common/test_support.h"
 #include "../contract/window_contract.h"
@@ -86,6 +88,17 @@ class Win32Harness : public RealWindowHarness {
     return p.shell().reports.path;
   }
   bool helpOpen() override { return p.help().isLoaded(); }
+  std::string tooltip(const std::string& name) override {  // of the main window's tooltip control
+    HWND tip = nullptr, control = w.control(name);
+    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) &&
+           GetWindow(tip, GW_OWNER) != w.hwnd()) {
+    }
+    wchar_t text[80] = L"";
+    TTTOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE, info.hwnd = GetParent(control), info.uId = UINT_PTR(control);
+    info.lpszText = text;
+    return SendMessageW(tip, TTM_GETTEXTW, 80, LPARAM(&info)), utf8(text);
+  }
 
   Win32Program p;
   Win32Window& w = p.main();
