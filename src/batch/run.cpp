@@ -4,7 +4,6 @@
 
 #include "batch/columns.h"
 #include "calc/calculation.h"
-#include "report/report_sections.h"
 #include "ui/handlers.h"
 #include "ui/memory_window.h"
 
@@ -78,19 +77,12 @@ AxesRun runAxes(const CsvTable& table) {
       }
     }
     if (!typed) continue;
-    const bool interior = w.isSelected("Optnq");
-    const std::size_t warnings = w.warnings().size();
-    cmdjs_Click(w);
-    if (w.warnings().size() > warnings) {
-      // The box names no field: the calculation's failure does.
-      const Calculation c =
-          calculate(fieldsOf(w), interior ? WallType::Interior : WallType::Exterior);
-      const std::string field = c.failure ? c.failure->field : "";
-      run.problems.push_back({record->line, columns.nameOf(field), w.warnings().back().text});
+    if (const std::optional<Failure> failure = calculateInto(w)) {
+      run.problems.push_back({record->line, columns.nameOf(failure->field), failure->message});
       continue;
     }
-    run.report += reportBytes(fieldsOf(w), !headerWritten(w.text("counter")), w.isSelected("optwq"),
-                              interior);
+    const bool interior = w.isSelected("Optnq");
+    run.report += reportOf(w);
     w.setText("counter", "2");
     run.axes.push_back({record->line, w.text("zxh"), interior, {}});
     for (std::size_t k = 0; k < kResultFields.size(); ++k)

@@ -48,19 +48,28 @@ FieldText fieldsOf(const Window& w) {
   return [&w](std::string_view name) { return w.text(name); };
 }
 
-void cmdjs_Click(Window& w) {
+std::optional<Failure> calculateInto(Window& w) {
   const Calculation c = calculate(fieldsOf(w), selectedWall(w));
-  if (c.failure) return w.warn(c.failure->message, kNoticeTitle);
-  if (!c.results) return;
+  if (c.failure || !c.results) return c.failure;
   for (std::size_t k = 0; k < kResultFields.size(); ++k)
     w.setText(kResultFields[k], (*c.results)[k]);
+  return std::nullopt;
+}
+
+std::string reportOf(const Window& w) {
+  return reportBytes(fieldsOf(w), !headerWritten(w.text("counter")), w.isSelected("optwq"),
+                     w.isSelected("Optnq"));
+}
+
+void cmdjs_Click(Window& w) {
+  if (const std::optional<Failure> failure = calculateInto(w))
+    w.warn(failure->message, kNoticeTitle);
 }
 
 void Cmdjss_Click(Window& w, ReportFiles& files) {
   std::string bytes;
   try {
-    bytes = reportBytes(fieldsOf(w), !headerWritten(w.text("counter")), w.isSelected("optwq"),
-                        w.isSelected("Optnq"));
+    bytes = reportOf(w);
   } catch (const std::exception& e) {  // no GBK converter on this system
     return w.warn(appendFailureText(files.path, {e.what()}), kNoticeTitle);
   }

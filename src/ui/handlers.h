@@ -43,5 +43,11 @@ void Form_Load(Window& help);
 
 // The texts of a window's fields, for the calculation and the report.
 FieldText fieldsOf(const Window& w);
+// The work of a calculate click without its warning box: the four results written into w, or the
+// failure that the box would show (nothing is written then, nor when no wall type is selected).
+std::optional<Failure> calculateInto(Window& w);
+// The bytes a report click on w appends: the header when counter does not read as 2, then the
+// section of the selected wall type. Throws when the system has no GBK converter.
+std::string reportOf(const Window& w);
 
 }  // namespace quarnel
