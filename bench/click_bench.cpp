@@ -80,11 +80,12 @@ void BM_ReportClick(benchmark::State& state) {
   bool header = state.range(0) != 0;
   ScratchDir dir;
   std::string path = dir.file("Quarnel书.txt");
+  ReportFiles files{path, {}};
   MemoryWindow w = windowWith(exteriorAxis(), false);
   cmdjs_Click(w);
   for (auto _ : state) {
     if (header) w.setText("counter", "1");
-    Cmdjss_Click(w, path);
+    Cmdjss_Click(w, files);
   }
   struct stat st {};
   if (stat(path.c_str(), &st) != 0 || st.st_size == 0 || !w.warnings().empty() ||

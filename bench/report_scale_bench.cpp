@@ -24,11 +24,11 @@ long unit = 1L << 20;  // a megabyte; a kilobyte in a smoke run
 
 // The bytes of one report section of the worked exterior axis, as the program writes them.
 std::string oneReport(const ScratchDir& dir) {
-  std::string path = dir.file("one.txt");
+  ReportFiles files{dir.file("one.txt"), {}};
   MemoryWindow w = windowWith(exteriorAxis(), false);
   cmdjs_Click(w);
-  Cmdjss_Click(w, path);
-  std::ifstream in(path, std::ios::binary);
+  Cmdjss_Click(w, files);
+  std::ifstream in(files.path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
@@ -57,7 +57,8 @@ void BM_ReportClickOnFile(benchmark::State& state) {
   MemoryWindow w = windowWith(exteriorAxis(), false);
   cmdjs_Click(w);
   w.setText("counter", "2");
-  for (auto _ : state) Cmdjss_Click(w, path);
+  ReportFiles files{path, {}};
+  for (auto _ : state) Cmdjss_Click(w, files);
   if (!w.warnings().empty()) state.SkipWithError("the report was not written");
   state.SetLabel("file of " + std::to_string(before) + " bytes");
 }

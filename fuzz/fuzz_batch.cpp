@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "batch/batch.h"
+#include "report/report_sections.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const struct Scratch {  // one file for the whole run, removed at its end
@@ -18,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ~Scratch() { std::remove(path.c_str()); }
   } scratch;
   const std::string& path = scratch.path;
-  const std::string before = "earlier\r\n", rule = "\r\n" + std::string(70, '-') + "\r\n";
+  const std::string before = "earlier\r\n", rule = "\r\n" + std::string(quarnel::kRule) + "\r\n";
   std::ofstream(path, std::ios::binary | std::ios::trunc) << before;
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
   std::ostringstream out, err;

@@ -19,30 +19,32 @@ const std::regex kPatterns[] = {std::regex(R"(-?(0|[1-9][0-9]*)\.([0-9]{0,2}[1-9
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace quarnel;
-  const auto& fields = inputFields();
+  const auto& fields = fieldsOf(FieldKind::Input);
+  const auto& results = fieldsOf(FieldKind::Result);
   std::vector<std::string> texts(fields.size());  // after the flag byte, separated by '|'
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size).substr(size > 0));
   for (std::string& text : texts) std::getline(in, text, '|');
   const bool interior = size > 0 && (data[0] & 1), anyLength = size > 0 && (data[0] & 14) == 14;
   MemoryWindow w;  // nothing kept from run to run
-  w.select(interior ? "Optnq" : "optwq");
+  w.select(optionFor(interior ? WallType::Interior : WallType::Exterior).name);
   bool moderate = true;
   for (std::size_t k = 0; k < fields.size(); ++k) {
-    const bool length = fields[k].name == std::string("qcd");
+    const bool length = fields[k]->name == std::string("qcd");
     if (length && parseLeadingNumber(texts[k]).value == 0.0 && !anyLength)
       texts[k] = "1" + texts[k];
     const double v = std::fabs(parseLeadingNumber(texts[k]).value);
     moderate = moderate && (v == 0.0 ? !length : v >= 1e-3 && v <= 1e3);
-    w.setText(fields[k].name, texts[k]);
+    w.setText(fields[k]->name, texts[k]);
   }
-  for (const char* result : kResultFields) w.setText(result, "untouched");
+  for (const Field* result : results) w.setText(result->name, "untouched");
   cmdjs_Click(w);
 
   const bool computed = w.warnings().empty();  // else one box and nothing touched
   if (w.warnings().size() > 1 || (moderate && !computed)) std::abort();
-  for (std::size_t k = 0; k < 4; ++k) {
-    const std::string shown = w.text(kResultFields[k]);
-    if (computed ? !std::regex_match(shown, kPatterns[k == 3 && !interior ? 0 : 1])
+  for (const Field* result : results) {
+    const std::string shown = w.text(result->name);
+    const bool design = result->load == &Loads::hzsjz;
+    if (computed ? !std::regex_match(shown, kPatterns[design && !interior ? 0 : 1])
                  : shown != "untouched")
       std::abort();
   }

@@ -3,23 +3,24 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "calc/calculation.h"
+#include "calc/fields.h"
 #include "report/report_sections.h"
-#include "ui/handlers.h"
+#include "ui/click_steps.h"
 #include "ui/memory_window.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace quarnel;
-  std::vector<std::string> texts(27);  // zxh, the inputs, the results; after the flag byte, by '|'
+  // A text for every field, after the flag byte, separated by '|'.
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size).substr(size > 0));
-  for (std::string& text : texts) std::getline(in, text, '|');
   const bool interior = size > 0 && (data[0] & 1), header = size > 0 && (data[0] & 2);
   static MemoryWindow w;  // built once: every field the report reads is set
-  w.setText("zxh", texts[0]);
-  for (std::size_t k = 1; k < 27; ++k)
-    w.setText(k <= 22 ? inputFields()[k - 1].name : kResultFields[k - 23], texts[k]);
+  for (const Field& f : fields()) {
+    std::string text;
+    std::getline(in, text, '|');
+    w.setText(f.name, text);
+  }
   ReportText report;
-  const FieldText text = fieldsOf(w);
+  const FieldText text = textsOf(w);
   if (header) writeHeader(report, text);
   interior ? writeInterior(report, text) : writeExterior(report, text, header);
 

@@ -54,7 +54,7 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
   return o;
 }
 
-std::string helpText() {
+std::string usageText() {
   std::string columns;
   for (const FieldNames& f : fieldNames()) {
     columns += "  ";
@@ -168,7 +168,7 @@ int runBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
         << "（--help 查看说明）\n";
     return kBatchUsage;
   }
-  if (o->help) out << helpText();
+  if (o->help) out << usageText();
   if (o->version) out << "quarnel-batch " << kVersion << '\n';
   if (o->help || o->version) return kBatchDone;
   try {

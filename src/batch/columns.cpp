@@ -2,44 +2,36 @@
 
 #include <algorithm>
 
-#include "calc/calculation.h"
+#include "calc/fields.h"
 #include "ui/window_table.h"
 
 namespace quarnel {
 namespace {
 
-// Each field of an axis and the label beside it on the window. The partition fields of the
-// interior wall have none: their labels repeat in both side frames, so only their captions as the
-// calculation names them (with the frame's caption in front) name them.
-struct FieldRow {
-  const char* field;
-  const char* label;
-};
-constexpr FieldRow kRows[] = {
-    {"zxh", "Label16"}, {"zrz", "Label1"},     {"crz", "Label3"},     {"lmhh", "Label6"},
-    {"lmdh", "Label8"}, {"wmhh", "Label10"},   {"wmdh", "Label12"},   {"gqsl", "Label9"},
-    {"nrq", "Label4"},  {"yttccd", "Label14"}, {"ytzcd", "Label15"},  {"gqc1", nullptr},
-    {"gqds1", nullptr}, {"gqc2", nullptr},     {"gqds2", nullptr},    {"zscg", "Label17"},
-    {"qcs", "Label18"}, {"hhjscs", "Label19"}, {"zjxs", "Label26"},   {"zsqh", "Label22"},
-    {"qcd", "Label24"}, {"mcmj", "Label25"},   {"lmjscd", "Label27"},
-};
-
-// The wall-type words, each with the option it selects; the Chinese ones are the options' captions.
+// The wall-type words, each with the wall type it selects; the Chinese ones are the options'
+// captions.
 struct WallWord {
   std::string word;
-  const char* option;
+  WallType wall;
 };
 const std::vector<WallWord>& wallWords() {
   static const std::vector<WallWord> words = {
-      {findControl(mainWindow(), "optwq")->caption, "optwq"},
-      {findControl(mainWindow(), "Optnq")->caption, "Optnq"},
-      {"exterior", "optwq"},
-      {"interior", "Optnq"}};
+      {optionFor(WallType::Exterior).caption, WallType::Exterior},
+      {optionFor(WallType::Interior).caption, WallType::Interior},
+      {"exterior", WallType::Exterior},
+      {"interior", WallType::Interior}};
   return words;
 }
 
 void addName(std::vector<std::string>& names, std::string name) {
   if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(std::move(name));
+}
+
+// Whether another field's caption is the same: then the caption names neither.
+bool sharedCaption(const Field& f) {
+  return std::count_if(fields().begin(), fields().end(), [&f](const Field& other) {
+           return std::string_view(other.caption) == f.caption;
+         }) > 1;
 }
 
 }  // namespace
@@ -53,16 +45,14 @@ std::string_view trimmed(std::string_view text) {
 const std::vector<FieldNames>& fieldNames() {
   static const std::vector<FieldNames> all = [] {
     std::vector<FieldNames> v;
-    for (const FieldRow& row : kRows) {
-      FieldNames f{row.field, {row.field}};
-      if (row.label) {
-        std::string caption = findControl(mainWindow(), row.label)->caption;
-        addName(f.names, caption);
-        caption.erase(std::remove(caption.begin(), caption.end(), ' '), caption.end());
-        addName(f.names, caption);
+    for (const Field& field : fields()) {
+      if (field.kind == FieldKind::Result) continue;
+      FieldNames f{field.name, {field.name}};
+      if (!sharedCaption(field)) {
+        addName(f.names, field.caption);
+        addName(f.names, withoutBlanks(field.caption));
       }
-      for (const InputField& input : inputFields())
-        if (f.field == input.name) addName(f.names, input.caption);
+      addName(f.names, wordsOf(field));
       v.push_back(std::move(f));
     }
     return v;
@@ -79,9 +69,9 @@ std::optional<std::string> columnField(std::string_view name) {
   return std::nullopt;
 }
 
-std::optional<std::string> wallOption(std::string_view cell) {
+std::optional<WallType> wallOf(std::string_view cell) {
   for (const WallWord& w : wallWords())
-    if (trimmed(cell) == w.word) return w.option;
+    if (trimmed(cell) == w.word) return w.wall;
   return std::nullopt;
 }
 

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/loads.h"
+
 namespace quarnel {
 
 // The names of the wall-type column.
@@ -17,16 +19,17 @@ struct FieldNames {
   std::string field;
   std::vector<std::string> names;
 };
-// The 23 fields of an axis: zxh and the 22 inputs, in the order of the window's fields.
+// The fields of an axis: the axis label and the inputs, in the order of the field table.
 const std::vector<FieldNames>& fieldNames();
 
 // The field a column name stands for, blanks around the name ignored: "" for the wall-type
 // column, nothing for an unknown name.
 std::optional<std::string> columnField(std::string_view name);
 
-// The option button that a cell of the wall-type column selects, blanks around the word ignored:
-// optwq for 外墙 or exterior, Optnq for 内墙 or interior; nothing for any other text.
-std::optional<std::string> wallOption(std::string_view cell);
+// The wall type that a cell of the wall-type column selects, blanks around the word ignored: the
+// exterior wall for 外墙 or exterior, the interior wall for 内墙 or interior; nothing for any
+// other text.
+std::optional<WallType> wallOf(std::string_view cell);
 
 // The text without blanks and tabs at either end.
 std::string_view trimmed(std::string_view text);

@@ -14,6 +14,7 @@
 
 #include "batch/batch.h"
 #include "calc/utf16.h"
+#include "report/report_path.h"
 
 namespace {
 
@@ -40,14 +41,20 @@ bool startedFromExplorer() {
          GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode);
 }
 
-constexpr const char* kHowTo =
-    "quarnel-batch：按表格一次生成整栋楼各条墙轴线的计算书。\n"
-    "\n"
-    "使用方法：把表格文件（在电子表格中“另存为” CSV）拖到 quarnel-batch.exe 的图标上，\n"
-    "或在命令提示符中运行：quarnel-batch 表格.csv\n"
-    "计算结果显示在这里，计算书追加到 c:\\Quarnel书.txt（系统不允许写入 C 盘根目录时，\n"
-    "追加到“文档”文件夹中的 Quarnel书.txt）。\n"
-    "表格的写法见 README.txt，或运行 quarnel-batch --help。\n";
+// What a double click without a table shows.
+std::string howTo() {
+  return "quarnel-batch：按表格一次生成整栋楼各条墙轴线的计算书。\n"
+         "\n"
+         "使用方法：把表格文件（在电子表格中“另存为” CSV）拖到 quarnel-batch.exe 的图标上，\n"
+         "或在命令提示符中运行：quarnel-batch 表格.csv\n"
+         "计算结果显示在这里，计算书追加到 " +
+         quarnel::reportPath() +
+         "（系统不允许写入 C 盘根目录时，\n"
+         "追加到“文档”文件夹中的 " +
+         quarnel::kReportFileName +
+         "）。\n"
+         "表格的写法见 README.txt，或运行 quarnel-batch --help。\n";
+}
 
 }  // namespace
 
@@ -59,7 +66,7 @@ int wmain(int argc, wchar_t* argv[]) {
   std::ostringstream out, err;
   int status = quarnel::kBatchUsage;
   if (explorer && args.empty())
-    out << kHowTo;
+    out << howTo();
   else
     status = quarnel::runBatch(args, std::cin, out, err);
   write(STD_OUTPUT_HANDLE, out.str());

@@ -1,28 +1,27 @@
 #include "batch/output.h"
 
 #include <algorithm>
-#include <array>
 
 #include "batch/columns.h"
+#include "calc/fields.h"
 #include "calc/utf8.h"
 #include "ui/window_table.h"
 
 namespace quarnel {
 namespace {
 
-using Row = std::array<std::string, 6>;
+using Row = std::vector<std::string>;
 
-const std::string& caption(const char* control) {
-  return findControl(mainWindow(), control)->caption;
-}
-
-// The caption row, then one row per axis.
+// The caption row (the axis label, the wall type, the results as the window calls them), then one
+// row per axis.
 std::vector<Row> rowsOf(const std::vector<Axis>& axes) {
-  std::vector<Row> rows = {{caption("Label16"), kWallColumns[1], caption("Label28"),
-                            caption("Label29"), caption("Label30"), caption("Frame6")}};
-  for (const Axis& a : axes)
-    rows.push_back({a.label, caption(a.interior ? "Optnq" : "optwq"), a.results[0], a.results[1],
-                    a.results[2], a.results[3]});
+  const std::vector<const Field*>& results = fieldsOf(FieldKind::Result);
+  std::vector<Row> rows = {{wordsOf(field("zxh")), kWallColumns[1]}};
+  for (const Field* f : results) rows[0].push_back(wordsOf(*f));
+  for (const Axis& a : axes) {
+    rows.push_back({a.label, optionFor(a.wall).caption});
+    rows.back().insert(rows.back().end(), a.results.begin(), a.results.end());
+  }
   return rows;
 }
 
@@ -49,7 +48,7 @@ std::size_t displayWidth(std::string_view utf8) {
 
 std::string terminalTable(const std::vector<Axis>& axes) {
   std::vector<Row> rows = rowsOf(axes);
-  std::array<std::size_t, 6> widths{};
+  std::vector<std::size_t> widths(rows[0].size());
   for (Row& row : rows)
     for (std::size_t k = 0; k < row.size(); ++k) {
       std::replace_if(

@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "batch/columns.h"
-#include "calc/calculation.h"
-#include "ui/handlers.h"
+#include "calc/fields.h"
+#include "ui/click_steps.h"
+#include "ui/events.h"
 #include "ui/memory_window.h"
 
 namespace quarnel {
@@ -54,7 +55,8 @@ AxesRun runAxes(const CsvTable& table) {
   if (noHeader && table.problems.empty()) run.problems.push_back({0, "", "表格是空的"});
   const Columns columns = noHeader ? Columns() : readHeader(*record, run.problems);
   record = noHeader || !run.problems.empty() ? table.records.end() : record + 1;
-  MemoryWindow w;
+  MemoryProgram program;
+  MemoryWindow& w = program.main;
   for (; record != table.records.end(); ++record) {
     const std::vector<std::string>& cells = record->cells;
     if (allEmpty(cells)) continue;
@@ -67,9 +69,10 @@ AxesRun runAxes(const CsvTable& table) {
       if (cells[k].empty()) continue;
       if (!columns.fields[k].empty()) {
         w.setText(columns.fields[k], cells[k]);
-      } else if (std::optional<std::string> option = wallOption(cells[k])) {
-        w.select(*option);
-        *option == "optwq" ? optwq_Click(w) : Optnq_Click(w);
+      } else if (std::optional<WallType> wall = wallOf(cells[k])) {
+        const std::string& option = optionFor(*wall).name;  // the user selects it
+        w.select(option);
+        raise(program.shell, mainWindow().name, option, Event::Click);
       } else {
         run.problems.push_back(
             {record->line, columns.names[k], "墙类型应为 外墙、内墙、exterior 或 interior"});
@@ -81,12 +84,11 @@ AxesRun runAxes(const CsvTable& table) {
       run.problems.push_back({record->line, columns.nameOf(failure->field), failure->message});
       continue;
     }
-    const bool interior = w.isSelected("Optnq");
     run.report += reportOf(w);
-    w.setText("counter", "2");
-    run.axes.push_back({record->line, w.text("zxh"), interior, {}});
-    for (std::size_t k = 0; k < kResultFields.size(); ++k)
-      run.axes.back().results[k] = w.text(kResultFields[k]);
+    reported(w);
+    run.axes.push_back({record->line, w.text("zxh"), *selectedWall(w), {}});
+    for (const Field* result : fieldsOf(FieldKind::Result))
+      run.axes.back().results.push_back(w.text(result->name));
   }
   // A quote left open ends the table: its problem comes after those of the lines before it.
   run.problems.insert(run.problems.end(), table.problems.begin(), table.problems.end());

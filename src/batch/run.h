@@ -2,20 +2,20 @@
 // one after another: each axis typed over the one before, calculated, and its report built.
 #pragma once
 
-#include <array>
 #include <string>
 #include <vector>
 
 #include "batch/csv.h"
+#include "calc/loads.h"
 
 namespace quarnel {
 
 // One axis as the window shows it after its calculation.
 struct Axis {
   std::size_t line;
-  std::string label;  // the text of zxh
-  bool interior;
-  std::array<std::string, 4> results;  // dhz, hhz, zjhh, hzsjz
+  std::string label;  // the text of the axis label
+  WallType wall;
+  std::vector<std::string> results;  // the texts of the result fields, in the field table's order
 };
 
 struct AxesRun {

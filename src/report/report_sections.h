@@ -3,6 +3,7 @@
 // the result block and a rule line.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,10 @@
 #include "report/report_text.h"
 
 namespace quarnel {
+
+// The rule line that frames the header and closes each section: 70 hyphen-minus characters.
+inline constexpr std::string_view kRule =
+    "----------------------------------------------------------------------";
 
 // The 9 header lines: rules, title, and the basic data (unit weights, floor, roof, parapet).
 void writeHeader(ReportText& out, const FieldText& text);
@@ -24,8 +29,7 @@ void writeInterior(ReportText& out, const FieldText& text);
 bool headerWritten(std::string_view counter);
 
 // The bytes that one report click appends, in GBK: the header when it is due (then the exterior
-// section in its first form), the exterior section when that wall type is selected, then the
-// interior section when that one is.
-std::string reportBytes(const FieldText& text, bool headerDue, bool exterior, bool interior);
+// section in its first form), then the section of the selected wall type (none without one).
+std::string reportBytes(const FieldText& text, bool headerDue, std::optional<WallType> wall);
 
 }  // namespace quarnel

@@ -12,9 +12,9 @@ namespace quarnel {
 const char* const kFailureMessage =
     "程序出错，本次操作没有完成。\n窗口中输入的数据都还在，可以检查后再试一次。";
 
-const std::array<EventRow, 8>& eventTable() {
+const std::vector<EventRow>& eventTable() {
   using K = std::int16_t&;
-  static const std::array<EventRow, 8> rows = {{
+  static const std::vector<EventRow> rows = {
       {"frmmain", "cmdjs", Event::Click, [](Shell& s, K) { cmdjs_Click(s.main); }},
       {"frmmain", "Cmdjss", Event::Click, [](Shell& s, K) { Cmdjss_Click(s.main, s.reports); }},
       {"frmmain", "cmdhelp", Event::Click, [](Shell& s, K) { cmdhelp_Click(s.help); }},
@@ -23,7 +23,7 @@ const std::array<EventRow, 8>& eventTable() {
       {"frmmain", "zrz", Event::KeyPress, [](Shell& s, K key) { zrz_KeyPress(s.main, key); }},
       {"frmhelp", "cmdoff", Event::Click, [](Shell& s, K) { cmdoff_Click(s.help); }},
       {"frmhelp", "", Event::Load, [](Shell& s, K) { Form_Load(*s.help.loaded()); }},
-  }};
+  };
   return rows;
 }
 

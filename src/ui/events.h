@@ -4,10 +4,10 @@
 // Adding an event to the program is one row of the table.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 #include "report/report_file.h"
 #include "ui/window.h"
@@ -33,8 +33,8 @@ struct EventRow {
   void (*handler)(Shell& shell, std::int16_t& keyAscii);
 };
 
-// The eight events of the program.
-const std::array<EventRow, 8>& eventTable();
+// The events of the program, one row each.
+const std::vector<EventRow>& eventTable();
 
 // Raises an event of a control of a window: runs its handler inside the event boundary, with the
 // window the event arose on owning the box; does nothing when the program handles no such event.

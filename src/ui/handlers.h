@@ -1,19 +1,17 @@
 // The eight event handlers of the program, named after their control and event. Each runs
 // straight through against the window operations, so it runs the same on every window; the event
-// table (events.h) is the one place that calls them.
+// table (events.h) wires the events to them.
 #pragma once
 
 #include <cstdint>
-#include <string>
 
-#include "calc/calculation.h"
 #include "report/report_file.h"
 #include "ui/window.h"
 
 namespace quarnel {
 
-// Calculate: reads the 22 inputs, checks the wall length and writes the four results, or shows a
-// warning box "提示" and writes nothing.
+// Calculate: reads the inputs, checks the wall length and writes the results, or shows a warning
+// box "提示" and writes nothing.
 void cmdjs_Click(Window& w);
 
 // Report: builds the report of the click (the header when counter does not read as 2, then the
@@ -22,8 +20,6 @@ void cmdjs_Click(Window& w);
 // into zxh. If no file can be written, nothing of the click stays in it, a warning box "提示" names
 // the file and the reason, and counter and the focus stay as they were.
 void Cmdjss_Click(Window& w, ReportFiles& files);
-// The same with one report file and no second place.
-void Cmdjss_Click(Window& w, const std::string& path);
 
 // Exterior wall selected: shows its inputs, hides the interior-wall inputs.
 void optwq_Click(Window& w);
@@ -40,14 +36,5 @@ void cmdhelp_Click(HelpSlot& help);
 void cmdoff_Click(HelpSlot& help);
 // Load of frmhelp: sets the instructions text into txthelp in one assignment.
 void Form_Load(Window& help);
-
-// The texts of a window's fields, for the calculation and the report.
-FieldText fieldsOf(const Window& w);
-// The work of a calculate click without its warning box: the four results written into w, or the
-// failure that the box would show (nothing is written then, nor when no wall type is selected).
-std::optional<Failure> calculateInto(Window& w);
-// The bytes a report click on w appends: the header when counter does not read as 2, then the
-// section of the selected wall type. Throws when the system has no GBK converter.
-std::string reportOf(const Window& w);
 
 }  // namespace quarnel

@@ -70,4 +70,13 @@ bool MemoryWindow::onScreen(std::string_view name) const {
   }
 }
 
+void MemoryHelpSlot::load() {
+  window_ = std::make_unique<MemoryWindow>(helpWindow());
+  if (loaded_) loaded_();
+}
+
+MemoryProgram::MemoryProgram(ReportFiles reports)
+    : help([this] { raise(shell, helpWindow().name, "", Event::Load); }),
+      shell{main, help, std::move(reports)} {}
+
 }  // namespace quarnel

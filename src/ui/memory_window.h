@@ -3,10 +3,13 @@
 // the warning boxes shown and where the focus is.
 #pragma once
 
+#include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "ui/events.h"
 #include "ui/window.h"
 #include "ui/window_table.h"
 
@@ -53,6 +56,33 @@ class MemoryWindow : public Window {
   std::map<std::string, State, std::less<>> controls_;
   std::string focus_;
   std::vector<Warning> warnings_;
+};
+
+// The slot of an in-memory help window.
+class MemoryHelpSlot : public HelpSlot {
+ public:
+  // loaded runs for each newly loaded help window: it raises its Load event.
+  explicit MemoryHelpSlot(std::function<void()> loaded) : loaded_(std::move(loaded)) {}
+  Window* loaded() override { return window_.get(); }
+  void load() override;
+  void show() override { ++shown_; }
+  void unload() override { window_.reset(); }
+  // How often the loaded help window has been shown or brought forward.
+  int shown() const { return shown_; }
+
+ private:
+  std::function<void()> loaded_;
+  std::unique_ptr<MemoryWindow> window_;
+  int shown_ = 0;
+};
+
+// The program over in-memory windows, wired as the real programs are: the main window as stored,
+// the help window's slot (whose Load event is raised through the event table), the report files.
+struct MemoryProgram {
+  explicit MemoryProgram(ReportFiles reports = {});
+  MemoryWindow main;
+  MemoryHelpSlot help;
+  Shell shell;
 };
 
 }  // namespace quarnel

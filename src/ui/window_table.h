@@ -5,9 +5,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "calc/fields.h"
 
 namespace quarnel {
 
@@ -26,6 +29,9 @@ struct Control {
   int tabIndex = -1;  // -1: takes no keyboard focus
   std::string tooltip;
   std::vector<std::string> items;  // the list of the combo box
+  std::string field;               // the field whose box, caption or unit it is; "" for none
+  // The wall type that shows the control (nothing: both); for an option, the wall type it selects.
+  std::optional<WallType> wall;
 };
 
 struct WindowDesc {
@@ -38,7 +44,8 @@ struct WindowDesc {
   std::vector<Control> controls;  // every container stands before its children
 };
 
-// 15 twips make one device-independent pixel.
+// 1440 twips make an inch; 15 make one device-independent pixel (at 96 dots per inch).
+constexpr int kTwipsPerInch = 1440;
 constexpr int kTwipsPerPixel = 15;
 
 // The main window frmmain with its 81 controls.
@@ -65,10 +72,18 @@ std::int16_t keyAscii(char16_t c);
 
 // The operations through which the handlers reach the controls of a window.
 enum class Operation { GetText, SetText, IsSelected, SetVisible, SetFocus };
-// The control of that name, to which the operation applies: get text, set text and set focus to
-// text boxes and the combo box, is selected to options, set visible to frames, labels, lines and
-// text boxes. Throws std::invalid_argument when the window has no such control or the operation
-// does not apply to its kind.
+// Whether the operation applies to controls of the kind: get text, set text and set focus to text
+// boxes and the combo box, is selected to options, set visible to frames, labels, lines and text
+// boxes.
+bool applies(Operation operation, Kind kind);
+// The control of that name, to which the operation applies. Throws std::invalid_argument when the
+// window has no such control or the operation does not apply to its kind.
 const Control& controlFor(const WindowDesc& window, std::string_view name, Operation operation);
+
+// The controls of the main window that the wall type shows and hides, in the order in which the
+// option of that wall type sets them when it is selected.
+const std::vector<const Control*>& switchOrder(WallType wall);
+// The option of the main window that selects the wall type.
+const Control& optionFor(WallType wall);
 
 }  // namespace quarnel

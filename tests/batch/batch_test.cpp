@@ -43,7 +43,7 @@ std::string typedIntoWindow(const std::string& axes, const std::string& path) {
       if (item.find('=') != std::string::npos) w.setText(item.substr(0, item.find('=')), text);
     }
     cmdjs_Click(w);
-    Cmdjss_Click(w, path);
+    reportClick(w, path);
   }
   EXPECT_TRUE(w.warnings().empty()) << axes;
   return readBytes(path);

@@ -7,7 +7,9 @@
 #include <random>
 #include <sstream>
 
+#include "calc/fields.h"
 #include "report/gbk.h"
+#include "ui/handlers.h"
 #include "ui/window.h"
 
 namespace quarnel::test {
@@ -56,7 +58,15 @@ inline void setTexts(Window& w, const Texts& texts) {
 }
 
 inline Results results(const Window& w) {
-  return {w.text("dhz"), w.text("hhz"), w.text("zjhh"), w.text("hzsjz")};
+  Results shown;
+  for (const Field* result : fieldsOf(FieldKind::Result)) shown.push_back(w.text(result->name));
+  return shown;
+}
+
+// A report click that appends to the file at path, without a second place.
+inline void reportClick(Window& w, const std::string& path) {
+  ReportFiles files{path, {}};
+  Cmdjss_Click(w, files);
 }
 
 struct Example {

@@ -1,8 +1,12 @@
 // The main window's contract, run by every runner over its own harness (see window_contract.h).
 #include "window_contract.h"
 
+#include <stdexcept>
+
 #include "../common/test_support.h"
+#include "calc/calculation.h"
 #include "ui/handlers.h"
+#include "ui/help_text.h"
 
 namespace quarnel::test {
 namespace {
@@ -121,6 +125,34 @@ TEST_P(WindowContract, CalculateWarnsOnceAndWritesNothingOrComputes) {
   setTexts(negative->window(), texts("qcd=-6 zscg=1"));
   cmdjs_Click(negative->window());
   EXPECT_EQ(results(negative->window()), Results({"6.858", "0.0", "0.0", "8.23"}));
+}
+
+// A window whose texts cannot be read, so that any handler reading one fails.
+struct Unreadable : Window {
+  Window& w;
+  explicit Unreadable(Window& real) : w(real) {}
+  std::string text(std::string_view) const override { throw std::runtime_error("unreadable"); }
+  void setText(std::string_view n, std::string_view t) override { w.setText(n, t); }
+  bool isSelected(std::string_view n) const override { return w.isSelected(n); }
+  void setVisible(std::string_view n, bool v) override { w.setVisible(n, v); }
+  void setFocus(std::string_view n) override { w.setFocus(n); }
+  void warn(std::string_view t, std::string_view title) override { w.warn(t, title); }
+};
+
+// Raised through the event table: the help button opens the help window with its instructions, a
+// failing handler shows the one box, and the program goes on.
+TEST_P(WindowContract, EventsRaisedThroughTheTableRunTheirHandlersInsideTheBoundary) {
+  auto h = make();
+  Shell& shell = h->shell();
+  raise(shell, "frmmain", "cmdhelp", Event::Click);
+  ASSERT_TRUE(shell.help.isLoaded());
+  EXPECT_EQ(shell.help.loaded()->text("txthelp"), helpText());
+  Unreadable unreadable(shell.main);
+  Shell failing{unreadable, shell.help, shell.reports};
+  raise(failing, "frmmain", "cmdjs", Event::Click);
+  raise(shell, "frmmain", "cmdjs", Event::Click);
+  EXPECT_EQ(h->warnings(), std::vector<std::string>({std::string("提示|") + kFailureMessage,
+                                                     std::string("提示|") + kWallLengthMessage}));
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // The window contracts: WindowContract for every Window, RealWindowContract for the real ones. A
-// runner instantiates them with Implementation{"name", &make}. A harness builds the main window as
-// stored and gives: window(); pick(name) the user clicks an option (its handler runs as wired) or a
-// button (cmdoff: the help window's); type(field, t) the user types t into field; onScreen(name)
-// the control and its frames shown; focus(); warnings() "title|text" of each box, closed with OK.
+// runner instantiates them with Implementation{"name", &make}. A harness builds the program with
+// its main window as stored and gives: window(); shell() the program's windows and reports;
+// pick(name) the user clicks an option (its handler runs as wired) or a button (cmdoff: the help
+// window's); type(field, t) the user types t into field; onScreen(name) the control and its frames
+// shown; focus(); warnings() "title|text" of each box, closed with OK.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <array>
 #include <functional>
 
+#include "ui/events.h"
 #include "ui/window.h"
 
 namespace quarnel::test {
@@ -17,6 +19,7 @@ namespace quarnel::test {
 struct WindowHarness {
   virtual ~WindowHarness() = default;
   virtual Window& window() = 0;
+  virtual Shell& shell() = 0;
   virtual void pick(const std::string& name) = 0;
   virtual void type(const std::string& field, const std::string& utf8) = 0;
   virtual bool onScreen(const std::string& name) = 0;

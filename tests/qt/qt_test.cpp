@@ -36,6 +36,7 @@ class QtHarness : public RealWindowHarness {
     return &program.main().widget(name);
   }
   Window& window() override { return program.main(); }
+  Shell& shell() override { return program.shell(); }
   void pick(const std::string& name) override { QTest::mouseClick(control(name), Qt::LeftButton); }
   void type(const std::string& field, const std::string& utf8) override {
     control(field)->setFocus();

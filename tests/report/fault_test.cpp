@@ -106,7 +106,7 @@ TEST(ReportFile, ConcurrentAppendsNeverMix) {
         w.setText("counter", "2");
         for (int n = 0; n < 1000; ++n) {
           w.setText("zxh", label(p, n));
-          Cmdjss_Click(w, dir.file("r.txt"));
+          reportClick(w, dir.file("r.txt"));
         }
         EXPECT_TRUE(w.warnings().empty());
       });

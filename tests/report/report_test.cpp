@@ -68,7 +68,7 @@ TEST(ReportClick, EachRunAppendsAHeaderAndEachClickOneSection) {
   setTexts(interior,
            texts("zxh=B zscg=3.3 qcs=6 hhjscs=5 zjxs=0.85 zsqh=0.24 qcd=5.4 mcmj=3.78 lmjscd=3.9 "
                  "gqc1=2.1 gqds1=1 dhz=45.6 hhz=12.3 zjhh=8.0 hzsjz=65.92 gqsl=7"));
-  for (MemoryWindow* run : {&first, &first, &second, &interior}) Cmdjss_Click(*run, path);
+  for (MemoryWindow* run : {&first, &first, &second, &interior}) reportClick(*run, path);
   const std::string opening = golden("header.txt") + golden("exterior_first.txt");
   EXPECT_EQ(readBytes(path), "earlier\r\n" + opening + golden("exterior_later.txt") + opening +
                                  golden("header.txt") + golden("interior.txt"));
@@ -83,7 +83,7 @@ TEST(ReportClick, CounterReadsAsTwoByTheLeadingNumberRoundedHalfToEven) {
     ScratchDir dir;
     MemoryWindow w;
     w.setText("counter", counter);
-    Cmdjss_Click(w, dir.file("r.txt"));
+    reportClick(w, dir.file("r.txt"));
     const std::string opening = golden("header.txt") + golden("exterior_first.txt");
     EXPECT_EQ(readBytes(dir.file("r.txt")), written ? golden("exterior_later.txt") : opening)
         << counter;

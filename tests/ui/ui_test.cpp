@@ -14,6 +14,7 @@ namespace {
 class MemoryHarness : public WindowHarness {
  public:
   Window& window() override { return w_; }
+  Shell& shell() override { return program_.shell; }
   void pick(const std::string& option) override {
     w_.select(option);
     option == "optwq" ? optwq_Click(w_) : Optnq_Click(w_);
@@ -37,7 +38,8 @@ class MemoryHarness : public WindowHarness {
   }
 
  private:
-  MemoryWindow w_;
+  MemoryProgram program_;
+  MemoryWindow& w_ = program_.main;
 };
 
 std::unique_ptr<WindowHarness> makeMemoryHarness() {

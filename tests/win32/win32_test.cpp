@@ -48,6 +48,7 @@ class Win32Harness : public RealWindowHarness {
     settle();
   }
   Window& window() override { return w; }
+  Shell& shell() override { return p.shell(); }
   void pick(const std::string& name) override {
     (name == "cmdoff" ? *p.help().window() : w).click(name);
     settle();

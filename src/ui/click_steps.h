@@ -1,0 +1,28 @@
+// The steps of the calculate and report clicks that quarnel-batch takes as the handlers take them,
+// and the one reading of which wall type the window's options select.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "calc/calculation.h"
+#include "ui/window.h"
+
+namespace quarnel {
+
+// The texts of a window's fields, for the calculation and the report.
+FieldText textsOf(const Window& w);
+// The wall type whose option is selected, or nothing when none is.
+std::optional<WallType> selectedWall(const Window& w);
+
+// The work of a calculate click without its warning box: the results written into w, or the
+// failure that the box would show (nothing is written then, nor when no wall type is selected).
+std::optional<Failure> calculateInto(Window& w);
+
+// The bytes a report click on w appends now: the header when counter does not read as 2, then the
+// section of the selected wall type. Throws when the system has no GBK converter.
+std::string reportOf(const Window& w);
+// Once the bytes of reportOf are in the report: counter says that the header has been written.
+void reported(Window& w);
+
+}  // namespace quarnel
