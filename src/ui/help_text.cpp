@@ -55,4 +55,14 @@ std::string displayText(std::string_view text) {
   return shown;
 }
 
+std::string MultiLineTexts::set(std::string_view box, std::string_view text) {
+  texts_[std::string(box)] = std::string(text);
+  return displayText(text);
+}
+
+std::string MultiLineTexts::get(std::string_view box) const {
+  auto it = texts_.find(box);
+  return it == texts_.end() ? std::string() : it->second;
+}
+
 }  // namespace quarnel

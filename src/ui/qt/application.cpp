@@ -7,8 +7,18 @@
 #include <QTranslator>
 
 #include "res/icon_xpm.h"
+#include "ui/fonts.h"
 
 namespace quarnel {
+namespace {
+
+QStringList families(const FontFamilies& font) {
+  QStringList list;
+  for (const std::string& family : font.all()) list << QString::fromStdString(family);
+  return list;
+}
+
+}  // namespace
 
 void setUpApplication(QApplication& app) {
   QApplication::setApplicationName(QStringLiteral("Quarnel"));
@@ -25,8 +35,7 @@ void setUpApplication(QApplication& app) {
 
 QFont textFont() {
   QFont font;
-  font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
-                    QStringLiteral("Microsoft YaHei"), QStringLiteral("SimSun")});
+  font.setFamilies(families(textFamilies()));
   // 11 pixels with unrounded glyph widths: the narrowest unit labels ("[kn/m2]" in 40 pixels)
   // take their whole caption.
   font.setPixelSize(11);
@@ -39,7 +48,7 @@ QFont captionFont() {
   // The first installed family of the two is taken when the font is first drawn, so that the
   // start-up does not search the font database for it.
   QFont font;
-  font.setFamilies({QStringLiteral("隶书"), QStringLiteral("AR PL UKai CN")});
+  font.setFamilies(families(captionFamilies()));
   // 10.5 points are 14 pixels at 96 dots per inch; the layout is in the same pixels.
   font.setPixelSize(14);
   font.setWeight(QFont::Normal);

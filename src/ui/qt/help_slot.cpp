@@ -2,7 +2,7 @@
 
 #include <QEvent>
 
-#include "ui/qt/windows.h"
+#include "ui/qt/top_level.h"
 
 namespace quarnel {
 

@@ -5,7 +5,7 @@
 
 #include "report/report_path.h"
 #include "ui/qt/key_filter.h"
-#include "ui/qt/windows.h"
+#include "ui/qt/top_level.h"
 
 namespace quarnel {
 

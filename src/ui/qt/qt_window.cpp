@@ -5,7 +5,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QVariant>
 #include <stdexcept>
 
 #include "ui/help_text.h"
@@ -16,9 +15,6 @@ namespace {
 QString qs(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
 }
-
-// A multi-line box shows its text with lone CRs dropped; the exact text is kept beside it.
-constexpr const char* kExactText = "quarnelText";
 
 }  // namespace
 
@@ -38,8 +34,7 @@ QWidget& QtWindow::widget(std::string_view name, Operation operation) const {
 std::string QtWindow::text(std::string_view name) const {
   QWidget& w = widget(name, Operation::GetText);
   if (auto* box = qobject_cast<QComboBox*>(&w)) return box->currentText().toStdString();
-  if (auto* box = qobject_cast<QPlainTextEdit*>(&w))
-    return box->property(kExactText).toString().toStdString();
+  if (qobject_cast<QPlainTextEdit*>(&w)) return multiLine_.get(name);
   return static_cast<QLineEdit&>(w).text().toStdString();
 }
 
@@ -48,8 +43,7 @@ void QtWindow::setText(std::string_view name, std::string_view text) {
   if (auto* box = qobject_cast<QComboBox*>(&w)) {
     box->setEditText(qs(text));
   } else if (auto* box = qobject_cast<QPlainTextEdit*>(&w)) {
-    box->setProperty(kExactText, qs(text));
-    box->setPlainText(qs(displayText(text)));
+    box->setPlainText(qs(multiLine_.set(name, text)));
   } else {
     static_cast<QLineEdit&>(w).setText(qs(text));
   }

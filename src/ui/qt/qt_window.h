@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "ui/help_text.h"
 #include "ui/window.h"
 #include "ui/window_table.h"
 
@@ -30,6 +31,7 @@ class QtWindow : public Window {
 
   QWidget& root_;
   const WindowDesc& desc_;
+  MultiLineTexts multiLine_;
 };
 
 }  // namespace quarnel

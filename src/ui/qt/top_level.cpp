@@ -1,4 +1,4 @@
-#include "ui/qt/windows.h"
+#include "ui/qt/top_level.h"
 
 #include "ui/qt/application.h"
 #include "ui/qt/widgets.h"

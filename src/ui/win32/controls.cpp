@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "ui/win32/fonts.h"
@@ -13,9 +14,12 @@
 namespace quarnel {
 namespace {
 
+// Above every tab index of a window: the key of what takes no focus.
+constexpr int kNoTabIndex = std::numeric_limits<int>::max() / 4;
+
 // The lowest tab index of the focusable controls inside a frame, at any depth.
 int firstTabIndex(const WindowDesc& desc, const std::string& frame) {
-  int first = 1 << 20;
+  int first = kNoTabIndex;
   for (const Control& c : desc.controls) {
     if (c.container != frame) continue;
     first = std::min(first, c.kind == Kind::Frame ? firstTabIndex(desc, c.name)
@@ -33,9 +37,11 @@ std::vector<const Control*> creationOrder(const WindowDesc& desc) {
   std::vector<std::pair<long, const Control*>> keyed;
   long n = 0;
   for (const Control& c : desc.controls) {
+    // A frame just before its first focusable control, each focusable control by its tab index,
+    // then the rest in the order of the table.
     long key = c.kind == Kind::Frame ? 2L * firstTabIndex(desc, c.name) - 1
                : takesFocus(c)       ? 2L * c.tabIndex
-                                     : (1L << 22) + n;
+                                     : 2L * kNoTabIndex + n;
     keyed.emplace_back(key, &c);
     ++n;
   }
@@ -137,12 +143,12 @@ UINT windowDpi(HWND window) {
 }
 
 int scaled(int twips, UINT dpi) {
-  return MulDiv(twips, static_cast<int>(dpi), 1440);
+  return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch);
 }
 
 void Win32Window::createControls() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  int id = 100;
+  int id = kFirstControlId;
   for (const Control* c : creationOrder(desc_)) {
     HWND parent = c->container.empty() ? hwnd_ : controls_.at(c->container);
     const bool selected = c->kind == Kind::Option && startsSelected(desc_, *c);

@@ -1,6 +1,10 @@
 #include "ui/win32/fonts.h"
 
+#include <algorithm>
 #include <set>
+
+#include "calc/utf16.h"
+#include "ui/fonts.h"
 
 namespace quarnel {
 namespace {
@@ -36,24 +40,23 @@ HFONT createFont(const std::wstring& family, int height) {
 
 }  // namespace
 
-std::wstring firstInstalledFamily(std::initializer_list<const wchar_t*> families) {
-  for (const wchar_t* family : families)
-    if (chineseFamilies().count(family)) return family;
-  return *families.begin();
+std::wstring firstInstalledFamily(const std::vector<std::string>& families) {
+  for (const std::string& family : families)
+    if (chineseFamilies().count(wide(family))) return wide(family);
+  return wide(families.front());
 }
 
 const std::wstring& textFamily() {
-  static const std::wstring family =
-      firstInstalledFamily({L"宋体", L"SimSun", L"NSimSun", L"新宋体", L"Microsoft YaHei",
-                            L"微软雅黑", L"WenQuanYi Micro Hei", L"文泉驿微米黑",
-                            L"Noto Sans CJK SC", L"Droid Sans Fallback", L"AR PL UMing CN"});
+  static const std::wstring family = firstInstalledFamily(textFamilies().all());
   return family;
 }
 
 const std::wstring& captionFamily() {
-  static const std::wstring family =
-      firstInstalledFamily({L"隶书", L"LiSu", L"华文隶书", L"STLiti", L"AR PL UKai CN", L"楷体",
-                            L"KaiTi", L"STKaiti", textFamily().c_str()});
+  static const std::wstring family = [] {
+    std::vector<std::string> families = captionFamilies().all();
+    families.push_back(utf8(textFamily()));
+    return firstInstalledFamily(families);
+  }();
   return family;
 }
 
@@ -61,11 +64,10 @@ HFONT createTextFont(UINT dpi) {
   // 9 points (12 pixels at 96 dots per inch) in the Song family. The substitutes have wider Latin
   // letters: at 11 pixels, as in the Linux program, the narrowest unit labels ("[kn/m3]" in 43
   // pixels) keep their whole caption.
-  const std::wstring& family = textFamily();
-  bool song =
-      family == L"宋体" || family == L"SimSun" || family == L"NSimSun" || family == L"新宋体";
+  const std::vector<std::string>& song = textFamilies().wanted;
+  const bool wanted = std::find(song.begin(), song.end(), utf8(textFamily())) != song.end();
   // Rounded down, so that a text never grows faster than the box it stands in.
-  return createFont(family, song ? MulDiv(9, dpi, 72) : static_cast<int>(11 * dpi / 96));
+  return createFont(textFamily(), wanted ? MulDiv(9, dpi, 72) : static_cast<int>(11 * dpi / 96));
 }
 
 HFONT createCaptionFont(UINT dpi) {

@@ -5,14 +5,14 @@
 
 #include <windows.h>
 
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace quarnel {
 
 // The first family of the list that is installed with Chinese (GB2312) glyphs, found by
 // enumerating the installed fonts once; the first of the list when none is.
-std::wstring firstInstalledFamily(std::initializer_list<const wchar_t*> families);
+std::wstring firstInstalledFamily(const std::vector<std::string>& families);
 
 // The family of all text but the frame captions, and the family of the frame captions.
 const std::wstring& textFamily();

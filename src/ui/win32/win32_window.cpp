@@ -35,10 +35,10 @@ constexpr UINT kAddTooltips = WM_APP + 1;
 // Fixed size: no sizing border and no maximise box; a tool window has no minimise box either.
 constexpr DWORD kFixedStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
-// A multi-line box shows CR LF as a line end and nothing for a CR that no LF follows.
-std::wstring shownLines(std::string_view text) {
+// The lines a multi-line edit control shows for a text as a box shows it: each line ended by CR LF.
+std::wstring shownLines(std::string_view shown) {
   std::wstring lines;
-  for (wchar_t c : wide(displayText(text))) {
+  for (wchar_t c : wide(shown)) {
     if (c == L'\n') lines += L'\r';
     lines += c;
   }
@@ -154,7 +154,7 @@ std::string Win32Window::nameOf(HWND child) const {
 
 std::string Win32Window::text(std::string_view name) const {
   const Control& c = described(name, Operation::GetText);
-  if (c.multiLine) return exactText_.count(name) ? exactText_.find(name)->second : std::string();
+  if (c.multiLine) return multiLine_.get(name);
   HWND hwnd = control(name);
   std::wstring text(GetWindowTextLengthW(hwnd) + 1, L'\0');
   text.resize(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size())));
@@ -164,8 +164,7 @@ std::string Win32Window::text(std::string_view name) const {
 void Win32Window::setText(std::string_view name, std::string_view text) {
   const Control& c = described(name, Operation::SetText);
   if (c.multiLine) {
-    exactText_[std::string(name)] = std::string(text);
-    SetWindowTextW(control(name), shownLines(text).c_str());
+    SetWindowTextW(control(name), shownLines(multiLine_.set(name, text)).c_str());
   } else {
     SetWindowTextW(control(name), wide(text).c_str());
   }

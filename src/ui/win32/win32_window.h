@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "calc/utf16.h"
+#include "ui/help_text.h"
 #include "ui/window.h"
 #include "ui/window_table.h"
 
@@ -19,6 +20,9 @@ namespace quarnel {
 
 // The window class of the program's windows.
 inline constexpr const wchar_t* kWindowClass = L"QuarnelWindow";
+// The identifier of a window's first control; the others follow in the order of creation. (Below
+// 100 stand the identifiers the dialog manager gives a meaning: IDOK, IDCANCEL, ...)
+inline constexpr int kFirstControlId = 100;
 
 // A length in twips in pixels at a screen density (15 twips are one pixel at 96 dots per inch).
 int scaled(int twips, UINT dpi);
@@ -102,7 +106,7 @@ class Win32Window : public Window {
   HWND tooltip_ = nullptr;
   HWND lastFocus_ = nullptr;
   std::map<std::string, HWND, std::less<>> controls_;
-  std::map<std::string, std::string, std::less<>> exactText_;  // multi-line boxes
+  MultiLineTexts multiLine_;
   std::map<HWND, std::function<void(std::int16_t&)>> charHandlers_;
 };
 
