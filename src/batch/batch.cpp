@@ -1,16 +1,13 @@
 #include "batch/batch.h"
 
-#include <cerrno>
-#include <cstring>
 #include <exception>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <sstream>
 
 #include "batch/columns.h"
 #include "batch/csv.h"
+#include "batch/files.h"
 #include "batch/output.h"
 #include "batch/run.h"
 #include "report/report_file.h"
@@ -100,18 +97,12 @@ void listProblems(std::ostream& err, const std::string& table, const std::vector
 // The bytes of the table, or the reason why they cannot be read.
 std::optional<std::string> readTable(const std::string& name, std::istream& in,
                                      std::string& reason) {
-  std::ifstream file;
-  if (name != "-") file.open(std::filesystem::u8path(name), std::ios::binary);
-  if (name != "-" && !file.is_open()) {
-    reason = std::strerror(errno);
-    return std::nullopt;
-  }
-  std::istream& from = name == "-" ? in : file;
+  if (name != "-") return readFileBytes(name, reason);
   std::ostringstream bytes;
   char buffer[1 << 16];
-  while (from.read(buffer, sizeof buffer) || from.gcount() > 0) bytes.write(buffer, from.gcount());
-  if (from.bad()) reason = "读取失败";
-  if (from.bad()) return std::nullopt;
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) bytes.write(buffer, in.gcount());
+  if (in.bad()) reason = "读取失败";
+  if (in.bad()) return std::nullopt;
   return bytes.str();
 }
 
