@@ -137,6 +137,7 @@ TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
       {{"no-such-table.csv"}, "", 1, kNoSuchTable},
       {{"-o", "no-such-folder/r.txt", "-"}, h + good, 1, "计算书文件写入失败"},
       {{"-r", "@no-such-folder/x.txt", "-"}, h + good, 1, "结果文件写入失败"},
+      {{"-o", "@no-such-folder/r.txt", "-r", "@x.txt", "-"}, h + good, 1, "计算书文件写入失败"},
       {{"-r", "@./r.txt", "-"}, h + good, 2, "就是计算书文件"},
       {{"-r", "@sub/../t.csv", "@t.csv"}, "", 2, "就是表格"},
       {{"-r"}, "", 2, "-r 后面缺少文件名"},
@@ -154,6 +155,7 @@ TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
     EXPECT_TRUE(r.status == 0 || r.out.empty()) << r.out;
     EXPECT_NE(("\n" + r.err).find(row.err), std::string::npos) << r.err;
     EXPECT_EQ(readBytes(dir.file("r.txt")), "earlier\r\n") << row.table;
+    EXPECT_FALSE(fs::exists(fs::u8path(dir.file("x.txt"))));  // no results file is left
   }
 }
 
