@@ -1,16 +1,13 @@
 #include "batch/batch.h"
 
-#include <cerrno>
-#include <cstring>
 #include <exception>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <sstream>
 
 #include "batch/columns.h"
 #include "batch/csv.h"
+#include "batch/files.h"
 #include "batch/output.h"
 #include "batch/run.h"
 #include "report/report_file.h"
@@ -20,9 +17,22 @@ namespace quarnel {
 namespace {
 
 struct Options {
-  std::string table, output;
+  std::string table, output, results;
   bool dryRun = false, csv = false, help = false, version = false;
 };
+
+// The usage error of a results file that is the table or a report file however either is
+// written (writing the results would overwrite it); empty when it is neither.
+std::string resultsClash(const Options& o) {
+  if (o.table != "-" && sameFile(o.results, o.table))
+    return "结果文件 " + o.results + " 就是表格 " + o.table;
+  const std::vector<std::string> reports =
+      o.output.empty() ? std::vector{reportPath(), fallbackReportPath()} : std::vector{o.output};
+  for (const std::string& report : reports)
+    if (!report.empty() && sameFile(o.results, report))
+      return "结果文件 " + o.results + " 就是计算书文件 " + report;
+  return "";
+}
 
 // The options of the command line, or the usage error.
 std::optional<Options> parseArgs(const std::vector<std::string>& args, std::string& error) {
@@ -34,6 +44,10 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
       o.output = args[++k];
     else if (a == "-o")
       error = "选项 -o 后面缺少文件名";
+    else if ((a == "-r" || a == "--results") && k + 1 < args.size())
+      o.results = args[++k];
+    else if (a == "-r" || a == "--results")
+      error = "选项 " + a + " 后面缺少文件名";
     else if (a == "-n" || a == "--dry-run")
       o.dryRun = true;
     else if (a == "--csv")
@@ -50,6 +64,7 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
       o.table = a, tableGiven = true;
   }
   if (error.empty() && !tableGiven && !o.help && !o.version) error = "没有给出表格";
+  if (error.empty() && !o.results.empty()) error = resultsClash(o);
   if (!error.empty()) return std::nullopt;
   return o;
 }
@@ -79,6 +94,9 @@ std::string usageText() {
          ")\n"
          "  -n, --dry-run    只计算，不写计算书 calculate only, append nothing\n"
          "  --csv            结果输出为 CSV print the results as CSV (UTF-8 with BOM)\n"
+         "  -r, --results 文件 FILE\n"
+         "                   结果写入该文件（UTF-8 带 BOM）write the results to FILE (UTF-8 with "
+         "BOM)\n"
          "  -                从标准输入读表格 read the table from standard input\n"
          "  --help, --version\n"
          "退出状态 Exit status: 0 成功 done, 1 表格有错 failed (nothing appended), 2 用法错误 "
@@ -100,19 +118,22 @@ void listProblems(std::ostream& err, const std::string& table, const std::vector
 // The bytes of the table, or the reason why they cannot be read.
 std::optional<std::string> readTable(const std::string& name, std::istream& in,
                                      std::string& reason) {
-  std::ifstream file;
-  if (name != "-") file.open(std::filesystem::u8path(name), std::ios::binary);
-  if (name != "-" && !file.is_open()) {
-    reason = std::strerror(errno);
-    return std::nullopt;
-  }
-  std::istream& from = name == "-" ? in : file;
+  if (name != "-") return readFileBytes(name, reason);
   std::ostringstream bytes;
   char buffer[1 << 16];
-  while (from.read(buffer, sizeof buffer) || from.gcount() > 0) bytes.write(buffer, from.gcount());
-  if (from.bad()) reason = "读取失败";
-  if (from.bad()) return std::nullopt;
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) bytes.write(buffer, in.gcount());
+  if (in.bad()) reason = "读取失败";
+  if (in.bad()) return std::nullopt;
   return bytes.str();
+}
+
+// The printed results as the results file holds them: UTF-8 with a byte-order mark, the lines
+// ended as on this system (the CSV already has both, and keeps its CR LF everywhere).
+std::string resultsFileText(const std::string& printed, bool csv) {
+  if (csv) return printed;
+  std::string text = "\xEF\xBB\xBF";
+  for (char c : printed) c == '\n' ? text += kTextLineEnd : text += c;
+  return text;
 }
 
 int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -136,13 +157,26 @@ int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream
     return kBatchDone;
   }
   // The results are printed once they are in the report (or with -n calculated), never for a run
-  // that appended nothing.
+  // that appended nothing; the results file is opened before and written after the append.
   const std::string printed = o.csv ? csvTable(run.axes) : terminalTable(run.axes);
-  if (o.dryRun) {
-    out << printed;
-    err << "试算：" << run.axes.size() << " 条轴线，计算书没有写入。\n";
-    return kBatchDone;
+  ResultsFile results;
+  if (!o.results.empty() && !results.open(o.results, reason)) {
+    err << "结果文件写入失败：" << o.results << "\n原因：" << reason << "\n计算书没有写入。\n";
+    return kBatchFailed;
   }
+  // The results to out or into the results file, then the line that says what was done; false
+  // when the results file cannot be written, said after that line.
+  auto deliver = [&](const std::string& done, const char* end) {
+    std::string why;
+    if (o.results.empty()) out << printed;
+    const bool ok = o.results.empty() || results.write(resultsFileText(printed, o.csv), why);
+    err << done << (o.results.empty() || !ok ? "" : "，结果已写入 " + o.results) << end << '\n';
+    if (!ok) err << "结果文件写入失败：" << o.results << "\n原因：" << why << '\n';
+    return ok;
+  };
+  const std::string axes = std::to_string(run.axes.size()) + " 条轴线";
+  if (o.dryRun)
+    return deliver("试算：" + axes + "，计算书没有写入", "。") ? kBatchDone : kBatchFailed;
   ReportFiles files = o.output.empty() ? ReportFiles{reportPath(), fallbackReportPath()}
                                        : ReportFiles{o.output, {}};
   const ReportAppend appended = appendReport(files, run.report);
@@ -150,10 +184,8 @@ int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream
     err << appendFailureText(appended.file, *appended.failure) << '\n';
     return kBatchFailed;
   }
-  out << printed;
   if (appended.tellFallback) err << fallbackNotice(files) << '\n';
-  err << run.axes.size() << " 条轴线的计算书已写入 " << appended.file << '\n';
-  return kBatchDone;
+  return deliver(axes + "的计算书已写入 " + appended.file, "") ? kBatchDone : kBatchFailed;
 }
 
 }  // namespace
@@ -164,7 +196,7 @@ int runBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
   const std::optional<Options> o = parseArgs(args, error);
   if (!o) {
     err << "quarnel-batch: " << error
-        << "\n用法 Usage: quarnel-batch [-o 文件] [-n] [--csv] 表格.csv"
+        << "\n用法 Usage: quarnel-batch [-o 文件] [-r 文件] [-n] [--csv] 表格.csv"
         << "（--help 查看说明）\n";
     return kBatchUsage;
   }

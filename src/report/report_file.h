@@ -9,10 +9,16 @@ namespace quarnel {
 
 // Why an append failed.
 struct AppendFailure {
-  std::string reason;     // what went wrong, in words for the user
-  bool leftOver = false;  // part of the text stayed in the file: it could not be taken back
-  bool refused = false;   // the system refused to open the file for lack of access rights
+  std::string reason;             // what went wrong, in words for the user
+  bool leftOver = false;          // part of the text stayed in the file: it could not be taken back
+  bool refused = false;           // the system refused to open the file for lack of access rights
+  unsigned long code = 0;         // the system's error code (errno; GetLastError() on Windows)
+  std::string refusedFirst = {};  // the file the system refused before this one was tried, if any
 };
+
+// The system's words for one of its error codes (errno; on Windows GetLastError(), in the user's
+// language, followed by the code).
+std::string systemErrorText(unsigned long code);
 
 // Opens the file at path (UTF-8) for appending, creating it when missing, and appends bytes in one
 // write under an exclusive lock, so that reports of two programs never mix. On any failure the
@@ -38,10 +44,13 @@ struct ReportAppend {
 };
 
 // Appends bytes to files.path, or to files.fallback when the system refuses files.path for lack
-// of access. Nothing is appended, and nothing fails, when there are no bytes.
+// of access (a failure there names files.path as refused first). Nothing is appended, and nothing
+// fails, when there are no bytes.
 ReportAppend appendReport(ReportFiles& files, std::string_view bytes);
 
-// The warning for a report that could not be appended to the file.
+// The warning for a report that could not be appended to the file: after a refusal it names both
+// files and, where the system's guard of the fallback's folder may be the cause, says how to
+// allow the program.
 std::string appendFailureText(const std::string& file, const AppendFailure& failure);
 // The notice that the report went to the fallback because the system refused the path.
 std::string fallbackNotice(const ReportFiles& files);

@@ -14,7 +14,7 @@ namespace quarnel {
 namespace {
 
 AppendFailure failure(int err, bool leftOver = false) {
-  return {std::strerror(err), leftOver};
+  return {systemErrorText(err), leftOver, false, static_cast<unsigned long>(err), {}};
 }
 
 // Waits for the exclusive lock. Where the file system has no such locks, the append goes on
@@ -56,6 +56,10 @@ bool takeBackPath(const std::string& path, off_t before, off_t after) {
 }
 
 }  // namespace
+
+std::string systemErrorText(unsigned long code) {
+  return std::strerror(static_cast<int>(code));
+}
 
 std::optional<AppendFailure> appendToFile(const std::string& path, std::string_view bytes) {
   // Non-blocking: a named pipe without a reader fails at once instead of hanging the click. It

@@ -12,6 +12,11 @@ namespace quarnel {
 
 namespace {
 
+// A reason followed by the system's error code, as the user may look it up or pass it on.
+std::string withCode(const std::string& reason, DWORD err) {
+  return reason + "（错误代码 " + std::to_string(err) + "）";
+}
+
 // The reason for the user: our own Chinese words for the errors a report file meets, otherwise
 // the system's text in the user's language.
 AppendFailure failure(DWORD err, bool leftOver = false) {
@@ -31,19 +36,9 @@ AppendFailure failure(DWORD err, bool leftOver = false) {
       {ERROR_WRITE_PROTECT, "介质写保护"},
       {ERROR_INVALID_NAME, "文件名不正确"},
   };
-  std::string reason;
   for (const auto& t : kTexts)
-    if (t.code == err) reason = t.text;
-  if (reason.empty()) {
-    wchar_t* text = nullptr;
-    DWORD n = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, err, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    while (n > 0 && (text[n - 1] == L'\r' || text[n - 1] == L'\n' || text[n - 1] == L' ')) --n;
-    reason = utf8(std::wstring_view(text, n));
-    LocalFree(text);
-  }
-  return {reason + "（错误代码 " + std::to_string(err) + "）", leftOver, false};
+    if (t.code == err) return {withCode(t.text, err), leftOver, false, err, {}};
+  return {systemErrorText(err), leftOver, false, err, {}};
 }
 
 // Cuts the file back to its length `before` when it still ends exactly where this append left it;
@@ -59,6 +54,17 @@ bool takeBack(HANDLE file, LONGLONG before, LONGLONG after) {
 }
 
 }  // namespace
+
+std::string systemErrorText(unsigned long code) {
+  wchar_t* text = nullptr;
+  DWORD n = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  while (n > 0 && (text[n - 1] == L'\r' || text[n - 1] == L'\n' || text[n - 1] == L' ')) --n;
+  const std::string words = utf8(std::wstring_view(text, n));
+  LocalFree(text);
+  return withCode(words, code);
+}
 
 std::optional<AppendFailure> appendToFile(const std::string& path, std::string_view bytes) {
   // Windows refuses to write a read-only file; Wine run by root would write it, so we ask first.

@@ -16,5 +16,9 @@ std::string reportPathShown();
 // Where the report goes on Windows when the system refuses to let the user write reportPath():
 // the file in the user's Documents folder. Empty elsewhere: there is no second place.
 std::string fallbackReportPath();
+// When appending to fallbackReportPath() failed with the system's error code: the lines that tell
+// the user how to allow the program there, where the system's guard of that folder may be what
+// stopped it; else empty.
+std::string fallbackBlockedHint(unsigned long code);
 
 }  // namespace quarnel

@@ -25,4 +25,8 @@ std::string fallbackReportPath() {
   return {};
 }
 
+std::string fallbackBlockedHint(unsigned long) {
+  return {};
+}
+
 }  // namespace quarnel

@@ -14,6 +14,11 @@ namespace quarnel::test {
 namespace {
 
 const std::string kData = QUARNEL_TEST_DATA "/batch/";
+#ifdef _WIN32  // a missing table in the system's words, which end with the error code
+const std::string kLineEnd = "\r\n", kNoSuchTable = "（错误代码 2））\n";
+#else
+const std::string kLineEnd = "\n", kNoSuchTable = "no-such-table.csv: 无法读取（No such file";
+#endif
 
 struct Ran {
   int status;
@@ -75,8 +80,36 @@ TEST(Batch, AppendsAndPrintsTheWorkedExamples) {
             "\"C\r\n3\",内墙,209.261,41.73,27.124,289.088\r\n");
 }
 
+// -r: the results as they would be printed, into the file (UTF-8 with a byte-order mark, the
+// table in the system's line ends, the CSV in CR LF) in place of what it held; only the summary
+// line is printed, and the report is appended as without -r.
+TEST(Batch, ResultsFileHoldsWhatWouldBePrinted) {
+  std::string table = "\xEF\xBB\xBF";
+  for (char c : readBytes(kData + "worked_examples.out"))
+    table += c == '\n' ? kLineEnd : std::string(1, c);
+  const std::pair<std::vector<std::string>, std::string> rows[] = {
+      {{}, table},
+      {{"--csv"},
+       "\xEF\xBB\xBF轴线号,墙类型,恒荷载,活荷载,折减后活荷,荷载设计值\r\n"
+       "A,外墙,244.219,43.492,28.27,332.64\r\nB,内墙,209.261,41.73,27.124,289.088\r\n"}};
+  for (auto [args, bytes] : rows) {
+    ScratchDir dir;
+    writeBytes(dir.file("结果.txt"), std::string(1000, 'x'));
+    args.insert(args.end(), {"-o", dir.file("r.txt"), "--results", dir.file("结果.txt"),
+                             kData + "worked_examples.csv"});
+    const Ran r = batch(args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(readBytes(dir.file("结果.txt")), bytes);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "2 条轴线的计算书已写入 " + dir.file("r.txt") + "，结果已写入 " +
+                         dir.file("结果.txt") + "\n");
+    EXPECT_EQ(readBytes(dir.file("r.txt")), toGbk(readBytes(kData + "golden/worked_examples.txt")));
+  }
+}
+
 // Each table (read from standard input unless the arguments name another) with the exit status
 // and what standard error says; the report file keeps its bytes, and a failed run prints no result.
+// "@" stands for the scratch folder of the report file r.txt.
 TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
   const std::string h = "zxh,qcd,lmjscd,hhjscs\n", good = "A,6.6,3.3,5\n";
   const struct {
@@ -101,8 +134,13 @@ TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
       {{"-"}, "\xEF\xBB\xBF\r\n,,\r\n", 1, "-: 表格是空的\n"},
       {{"-"}, h + ",,\n\n", 0, "表格中没有轴线"},
       {{"-n", "-"}, h + good, 0, "试算：1 条轴线"},
-      {{"no-such-table.csv"}, "", 1, "no-such-table.csv: 无法读取"},
+      {{"no-such-table.csv"}, "", 1, kNoSuchTable},
       {{"-o", "no-such-folder/r.txt", "-"}, h + good, 1, "计算书文件写入失败"},
+      {{"-r", "@no-such-folder/x.txt", "-"}, h + good, 1, "结果文件写入失败"},
+      {{"-o", "@no-such-folder/r.txt", "-r", "@x.txt", "-"}, h + good, 1, "计算书文件写入失败"},
+      {{"-r", "@./r.txt", "-"}, h + good, 2, "就是计算书文件"},
+      {{"-r", "@sub/../t.csv", "@t.csv"}, "", 2, "就是表格"},
+      {{"-r"}, "", 2, "-r 后面缺少文件名"},
       {{}, "", 2, "没有给出表格"},
       {{"-", "-"}, "", 2, "只能给出一个表格"},
       {{"-x", "-"}, "", 2, "未知的选项 -x"},
@@ -111,12 +149,13 @@ TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
     ScratchDir dir;
     writeBytes(dir.file("r.txt"), "earlier\r\n");
     std::vector<std::string> args = {"-o", dir.file("r.txt")};
-    args.insert(args.end(), row.args.begin(), row.args.end());
+    for (const std::string& a : row.args) args.push_back(a[0] == '@' ? dir.file(a.substr(1)) : a);
     const Ran r = batch(args, row.table);
     EXPECT_EQ(r.status, row.status) << row.table;
     EXPECT_TRUE(r.status == 0 || r.out.empty()) << r.out;
     EXPECT_NE(("\n" + r.err).find(row.err), std::string::npos) << r.err;
     EXPECT_EQ(readBytes(dir.file("r.txt")), "earlier\r\n") << row.table;
+    EXPECT_FALSE(fs::exists(fs::u8path(dir.file("x.txt"))));  // no results file is left
   }
 }
 

@@ -5,7 +5,8 @@
 #                                        scripts/wine.sh quarnel-batch.exe)
 # the worked examples append the report lines written out by hand and print the table by hand; a
 # table with a failing line appends nothing, names the line and ends with status 1; --version; the
-# table from standard input as CSV; on Linux the report file in the home folder.
+# table from standard input as CSV; the results into a file of their own (-r), which may be neither
+# the table nor the report file however it is written; on Linux the report file in the home folder.
 set -euo pipefail
 data=$(cd "$1" && pwd)
 shift
@@ -45,10 +46,32 @@ printf '\xEF\xBB\xBF' | cmp -s -n 3 - out.txt || fail "the CSV has no byte-order
 grep -q '^B,内墙,209.261,41.73,27.124,289.088'$'\r''$' out.txt || fail "CSV: $(cat out.txt)"
 cmp -s before.txt 计算书.txt || fail "a dry run appended to the report"
 
+# UTF-8 with BOM: the CSV in CR LF, the table in the system's line ends (CR LF on Windows).
+case "$*" in *.exe*) cr=$'\r' ;; *) cr= ;; esac
+input=/dev/null
+run "$@" -n --csv -r 结果.csv 楼层表.csv
+[ "$status" = 0 ] && [ ! -s out.txt ] || fail "-r: status $status, printed $(cat out.txt)"
+{ printf '\xEF\xBB\xBF'; printf '%s\r\n' 轴线号,墙类型,恒荷载,活荷载,折减后活荷,荷载设计值 \
+  A,外墙,244.219,43.492,28.27,332.64 B,内墙,209.261,41.73,27.124,289.088; } |
+  cmp -s - 结果.csv || fail "-r --csv: $(od -c 结果.csv)"
+run "$@" -n -r 结果.txt 楼层表.csv
+{ printf '\xEF\xBB\xBF'; sed "s/\$/$cr/" "$data/worked_examples.out"; } | cmp -s - 结果.txt ||
+  fail "-r: $(od -c 结果.txt)"
+clashes=(./楼层表.csv ../"${tmp##*/}"/计算书.txt)
+case "$*" in *.exe*) clashes+=(计算书.TXT 'sub\..\楼层表.csv') ;; esac
+for clash in "${clashes[@]}"; do
+  run "$@" -o 计算书.txt -r "$clash" 楼层表.csv
+  [ "$status" = 2 ] || fail "-r $clash: status $status"
+done
+cmp -s before.txt 计算书.txt && cmp -s "$data/worked_examples.csv" 楼层表.csv ||
+  fail "-r naming the table or the report wrote to it"
+
 case "$*" in
   *.exe*) ;;
   *)
     input=/dev/null
+    HOME=$tmp run "$@" -r "$tmp/Quarnel书.txt" 楼层表.csv
+    [ "$status" = 2 ] || fail "-r naming the report file in the home folder: status $status"
     HOME=$tmp run "$@" 楼层表.csv
     cmp -s <(iconv -f UTF-8 -t GBK "$data/golden/worked_examples.txt") "$tmp/Quarnel书.txt" ||
       fail "the report in the home folder"

@@ -34,50 +34,68 @@ std::size_t lines(const std::string& bytes) {
   return std::count(bytes.begin(), bytes.end(), '\n');
 }
 
-enum Outcome { Appended, Warned, SecondPlace };
+// Refused, then the second place failing too: Blocked where the system's error code is one that a
+// guard of the second place's folder gives, BothFailed otherwise.
+enum Outcome { Appended, Warned, SecondPlace, BothFailed, Blocked };
 
-// Two clicks with something at the path, in a folder of its own, and a second place beside it.
+// Two clicks with something at the path and at a second place, each in a folder of its own; on
+// Windows the warning gives the system's error code.
 TEST(ReportFile, WhateverStandsAtThePathIsAppendedToOrLeftAsItWas) {
-  const std::tuple<const char*, void (*)(const fs::path&), Outcome> rows[] = {
-      {"nothing: the file is created", [](const fs::path&) {}, Appended},
-      {"a missing folder", [](const fs::path& p) { fs::remove_all(p.parent_path()); }, Warned},
+  const std::tuple<const char*, void (*)(const fs::path&, const fs::path&), Outcome, int> rows[] = {
+      {"nothing: the file is created", [](const fs::path&, const fs::path&) {}, Appended, 0},
+      {"a missing folder", [](const fs::path& p, auto&) { fs::remove_all(p.parent_path()); },
+       Warned, 0},
 #ifndef _WIN32
-      {"a folder", [](const fs::path& p) { fs::create_directory(p); }, Warned},
-      {"a full disk", [](const fs::path& p) { fs::create_symlink("/dev/full", p); }, Warned},
-      {"a pipe nobody reads", [](const fs::path& p) { mkfifo(p.c_str(), 0600); }, Warned},
+      {"a folder", [](const fs::path& p, auto&) { fs::create_directory(p); }, Warned, 0},
+      {"a full disk", [](const fs::path& p, auto&) { fs::create_symlink("/dev/full", p); }, Warned,
+       0},
+      {"a pipe nobody reads", [](const fs::path& p, auto&) { mkfifo(p.c_str(), 0600); }, Warned, 0},
       {"a dangling link into a missing folder",
-       [](const fs::path& p) { fs::create_symlink(p.parent_path() / "gone/r.txt", p); }, Warned},
+       [](const fs::path& p, auto&) { fs::create_symlink(p.parent_path() / "gone/r.txt", p); },
+       Warned, 0},
 #else
-      {"a folder: access denied", [](const fs::path& p) { fs::create_directory(p); }, SecondPlace},
+      {"a folder: access denied", [](const fs::path& p, auto&) { fs::create_directory(p); },
+       SecondPlace, 0},
       {"a read-only file: access denied",
-       [](const fs::path& p) {
+       [](const fs::path& p, auto&) {
          writeBytes(p.u8string(), "x"), fs::permissions(p, fs::perms::owner_read);
        },
-       SecondPlace},
+       SecondPlace, 0},
       {"a file another program holds open for writing without sharing",
-       [](const fs::path& p) {
+       [](const fs::path& p, auto&) {
          held = CreateFileW(p.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
        },
-       Warned},
+       Warned, ERROR_SHARING_VIOLATION},
+      {"a folder, and the second place's folder missing (as a guarded Documents folder fails)",
+       [](const fs::path& p, const fs::path& second) {
+         fs::create_directory(p), fs::remove_all(second.parent_path());
+       },
+       Blocked, ERROR_PATH_NOT_FOUND},
+      {"a folder, and the second place held open by another program",
+       [](const fs::path& p, const fs::path& second) {
+         fs::create_directory(p);
+         held = CreateFileW(second.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+       },
+       BothFailed, ERROR_SHARING_VIOLATION},
 #endif
   };
   std::error_code ignored;
-  for (const auto& [name, make, outcome] : rows) {
+  for (const auto& [name, make, outcome, code] : rows) {
     SCOPED_TRACE(name);
     ScratchDir dir;
-    fs::create_directory(dir.path / "c");
+    fs::create_directory(dir.path / "c"), fs::create_directory(dir.path / "docs");
     const fs::path path = dir.path / "c" / fs::u8path("Quarnel书.txt");
-    ReportFiles files{path.u8string(), dir.file("docs.txt")};
+    ReportFiles files{path.u8string(), dir.file("docs/Quarnel书.txt")};
     MemoryWindow w;
     w.setFocus("qcd");
-    make(path);
+    make(path, fs::u8path(files.fallback));
     const std::string before = standing(path);
     Cmdjss_Click(w, files);
     Cmdjss_Click(w, files);
 #ifdef _WIN32
     CloseHandle(std::exchange(held, INVALID_HANDLE_VALUE));
 #endif
-    const bool written = outcome != Warned;  // then one box each, else a notice once
+    const bool written = outcome == Appended || outcome == SecondPlace;  // else one box each
     EXPECT_EQ(w.text("counter") + " " + w.focus(), written ? "2 zxh" : "1 qcd");
     EXPECT_FALSE(fs::exists(path.parent_path() / "gone"));
     ASSERT_EQ(w.warnings().size(), outcome == Appended ? 0u : written ? 1u : 2u);
@@ -85,11 +103,37 @@ TEST(ReportFile, WhateverStandsAtThePathIsAppendedToOrLeftAsItWas) {
     EXPECT_EQ(now.substr(0, before.size()), before);
     EXPECT_EQ(lines(now.substr(before.size())), outcome == Appended ? 9u + 10u + 10u : 0u);
     EXPECT_EQ(lines(readBytes(files.fallback)), outcome == SecondPlace ? 9u + 10u + 10u : 0u);
-    const std::string named = written ? files.fallback : files.path;  // failed, or written instead
-    EXPECT_TRUE(outcome == Appended || w.warnings()[0].text.find(named) != std::string::npos);
+    const std::string text = outcome == Appended ? "" : w.warnings()[0].text;
+    EXPECT_TRUE(outcome == Appended || text.find(files.path) != std::string::npos);
+    EXPECT_EQ(text.find(files.fallback) != std::string::npos, outcome >= SecondPlace);
+    EXPECT_EQ(text.find("受控制文件夹访问") != std::string::npos, outcome == Blocked);
+    EXPECT_TRUE(!code || text.find("错误代码 " + std::to_string(code) + "）") != std::string::npos);
     fs::permissions(path, fs::perms::owner_all, ignored);
   }
 }
+
+#ifdef _WIN32
+// Windows Security's controlled folder access fails a new file in Documents as not found or as
+// access denied: after a refusal of drive C, only these codes point the user to where the program
+// is allowed.
+TEST(ReportFile, ABlockedSecondPlaceSaysWhereWindowsSecurityAllowsTheProgram) {
+  const std::pair<DWORD, bool> rows[] = {{ERROR_FILE_NOT_FOUND, true},
+                                         {ERROR_PATH_NOT_FOUND, true},
+                                         {ERROR_ACCESS_DENIED, true},
+                                         {ERROR_SHARING_VIOLATION, false},
+                                         {ERROR_DISK_FULL, false}};
+  for (const auto& [code, blocked] : rows) {
+    AppendFailure f{systemErrorText(code), false, false, code, "c:\\Quarnel书.txt"};
+    EXPECT_EQ(appendFailureText("D:\\文档\\Quarnel书.txt", f)
+                      .find("Windows 安全中心 → 病毒和威胁防护 → 勒索软件防护 → "
+                            "允许应用通过受控制文件夹访问") != std::string::npos,
+              blocked)
+        << code;
+    f.refusedFirst.clear();  // a file that failed of itself
+    EXPECT_EQ(appendFailureText("D:\\Quarnel书.txt", f).find("安全中心"), std::string::npos);
+  }
+}
+#endif
 
 // Writers (threads with their own window and file) append 1000 reports each at once, all whole and
 // in order: the golden section, "A" made p + 1, n in four digits and '#'s keeping the zone blanks.

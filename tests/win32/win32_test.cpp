@@ -128,11 +128,33 @@ bool drawable(HWND control, const std::string& text) {
   return std::find(glyphs.begin(), glyphs.end(), 0xFFFF) == glyphs.end();
 }
 
+// The window's rectangle each time it is moved or sized.
+std::vector<RECT> placed;
+LRESULT CALLBACK recordPlaces(HWND h, UINT m, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+  RECT r;
+  if (m == WM_WINDOWPOSCHANGED && GetWindowRect(h, &r)) placed.push_back(r);
+  return DefSubclassProc(h, m, wp, lp);
+}
+
+// Each change of density as Windows 10 makes it: the window's size at the new density (scaled
+// from the old one unless the window asks for another), then the change with the suggested
+// rectangle, which the window takes at once; every control shown waits to be drawn anew. The
+// first change keeps 96 dpi and moves the window only: what is redrawn then is the window's own
+// doing, not the system's after a resize.
 TEST_F(Win32Test, LaidOutAndLetteredAtEveryDensity) {
   const int densities[][4] = {{96, 497, 237, 14}, {144, 746, 356, 21}, {192, 994, 474, 28}};
+  SetWindowSubclass(w.hwnd(), recordPlaces, 1, 0);
+  int old = 96;
   for (const auto& [dpi, width, height, font] : densities) {
-    RECT suggested{0, 0, 800, 600};
-    if (dpi != 96) SendMessageW(w.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), (LPARAM)&suggested);
+    RECT now;
+    GetWindowRect(w.hwnd(), &now);
+    SIZE size{MulDiv(now.right - now.left, dpi, old), MulDiv(now.bottom - now.top, dpi, old)};
+    SendMessageW(w.hwnd(), kGetDpiScaledSize, dpi, (LPARAM)&size);
+    const RECT suggested{now.left + 9, now.top + 7, now.left + 9 + size.cx, now.top + 7 + size.cy};
+    placed.clear();
+    SendMessageW(w.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), (LPARAM)&suggested);
+    EXPECT_TRUE(!placed.empty() && EqualRect(&placed[0], &suggested));
+    old = dpi;
     EXPECT_EQ(geometry(""), (std::array{0, 0, width, height}));
     LOGFONTW caption{};
     GetObjectW((HFONT)SendMessageW(w.control("Frame1"), WM_GETFONT, 0, 0), sizeof(caption),
@@ -147,6 +169,10 @@ TEST_F(Win32Test, LaidOutAndLetteredAtEveryDensity) {
       EXPECT_EQ(utf8(text), c.caption);
       EXPECT_TRUE(drawable(h, c.caption));
       EXPECT_EQ(GetParent(h), c.container.empty() ? w.hwnd() : w.control(c.container));
+      RECT all, invalid{};
+      GetClientRect(h, &all);
+      EXPECT_TRUE(!IsWindowVisible(h) ||
+                  (GetUpdateRect(h, &invalid, FALSE) && EqualRect(&invalid, &all)));
       if (c.kind == Kind::Line) continue;
       const std::array rect = {c.left, c.top, c.width, c.height};
       for (int k = 0; k < 4; ++k) EXPECT_NEAR(geometry(c.name)[k], rect[k] * dpi / 1440.0, 0.5);

@@ -203,7 +203,7 @@ HFONT Win32Window::fontOf(const Control& c) const {
   return c.kind == Kind::Frame ? captionFont_ : textFont_;
 }
 
-void Win32Window::layOut(UINT dpi) {
+void Win32Window::layOut(UINT dpi, const RECT& suggested) {
   HFONT oldText = textFont_, oldCaption = captionFont_;
   useFonts(dpi);
   for (const Control& c : desc_.controls) {
@@ -214,29 +214,34 @@ void Win32Window::layOut(UINT dpi) {
                  r.bottom - r.top + openList(c, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
     if (c.kind == Kind::ComboBox) fitComboBox(child, r.bottom - r.top);
   }
-  sizeWindow();
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  placeWindow(suggested, 0);
+  // The labels got their new font without a redraw, and a window that clips its children would
+  // repaint only what their growth uncovered: everything is drawn anew, frame and controls.
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
   if (oldText) DeleteObject(oldText);
   if (oldCaption) DeleteObject(oldCaption);
 }
 
-void Win32Window::sizeWindow() {
-  const UINT dpi = dpi_;
-  // The window's frame around the client area of the stored size; corrected by what the window
-  // system actually gives where its frame is not drawn for the window's density.
+SIZE Win32Window::frameSize(UINT dpi) const {
   RECT frame{0, 0, scaled(desc_.clientWidth, dpi), scaled(desc_.clientHeight, dpi)};
   frameAround(frame, style_, exStyle_, dpi);
-  SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void Win32Window::placeWindow(const RECT& rect, UINT flags) {
+  SIZE size{rect.right - rect.left, rect.bottom - rect.top};
+  SetWindowPos(hwnd_, nullptr, rect.left, rect.top, size.cx, size.cy,
+               flags | SWP_NOZORDER | SWP_NOACTIVATE);
   for (int round = 0; round < 3; ++round) {
-    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT client;
     GetClientRect(hwnd_, &client);
-    SIZE missing{scaled(desc_.clientWidth, dpi) - client.right,
-                 scaled(desc_.clientHeight, dpi) - client.bottom};
+    SIZE missing{scaled(desc_.clientWidth, dpi_) - client.right,
+                 scaled(desc_.clientHeight, dpi_) - client.bottom};
     if (missing.cx == 0 && missing.cy == 0) break;
     size.cx += missing.cx;
     size.cy += missing.cy;
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 

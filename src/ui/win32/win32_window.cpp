@@ -64,7 +64,8 @@ Win32Window::Win32Window(const WindowDesc& desc)
   lineBrush_ = CreateSolidBrush(RGB(128, 128, 128));
   useFonts(windowDpi(hwnd_));
   createControls();
-  sizeWindow();
+  const SIZE size = frameSize(dpi_);
+  placeWindow({0, 0, size.cx, size.cy}, SWP_NOMOVE);
 }
 
 Win32Window::~Win32Window() {
@@ -111,13 +112,12 @@ LRESULT Win32Window::handle(UINT message, WPARAM wp, LPARAM lp) {
         return 0;
       }
       break;
-    case WM_DPICHANGED: {
-      layOut(HIWORD(wp));
-      const RECT* suggested = reinterpret_cast<const RECT*>(lp);
-      SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    case kGetDpiScaledSize:  // the size fixed in twips, not the old size scaled
+      *reinterpret_cast<SIZE*>(lp) = frameSize(LOWORD(wp));
+      return TRUE;
+    case WM_DPICHANGED:
+      layOut(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
       return 0;
-    }
     case WM_NCDESTROY: {
       hwnd_ = nullptr;
       controls_.clear();

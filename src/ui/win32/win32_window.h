@@ -27,6 +27,10 @@ inline constexpr int kFirstControlId = 100;
 // A length in twips in pixels at a screen density (15 twips are one pixel at 96 dots per inch).
 int scaled(int twips, UINT dpi);
 
+// Sent before WM_DPICHANGED from Windows 10 1703 on, asking the window for its size at the new
+// density; the headers of Windows 7 lack it.
+inline constexpr UINT kGetDpiScaledSize = 0x02E4;
+
 // The density of the screen the window is on (per monitor where Windows knows it, from Windows 10
 // 1607 on; else the system's).
 UINT windowDpi(HWND window);
@@ -88,10 +92,16 @@ class Win32Window : public Window {
   void useFonts(UINT dpi);
   // The font of a control: the caption font for a frame, else the text font.
   HFONT fontOf(const Control& c) const;
-  // Fonts, controls and the window's size for a new density.
-  void layOut(UINT dpi);
-  // The window's frame around a client area of the stored size at the window's density.
-  void sizeWindow();
+  // Fonts and controls for a new density, the window in the rectangle the system suggests, and
+  // everything drawn anew.
+  void layOut(UINT dpi, const RECT& suggested);
+  // The window's size around a client area of the stored size at a density, by the system's
+  // reckoning of the frame at that density.
+  SIZE frameSize(UINT dpi) const;
+  // Gives the window rect in one move (flags: SWP_NOMOVE to keep its place), then corrects its
+  // size in place until the client area has the stored size at the window's density, where the
+  // system draws another frame than it reckoned (Wine; per-monitor awareness v1).
+  void placeWindow(const RECT& rect, UINT flags);
   void paintFrame(HWND frame);
   // The control, to which the operation must apply, while the window exists.
   const Control& described(std::string_view name, Operation operation) const;
