@@ -28,11 +28,13 @@ std::optional<AppendFailure> appendToFile(const std::string& path, std::string_v
 
 // The report files of one run: the report goes to path whenever the system lets the user write
 // it, otherwise to fallback (when there is one); the first report of the run that goes to
-// fallback tells the user.
+// fallback tells the user. The basic data that the last report header of the run stated are kept
+// beside them, so that a report whose basic data differ states them again.
 struct ReportFiles {
   std::string path;
   std::string fallback;
   bool toldFallback = false;
+  std::optional<std::string> statedData = std::nullopt;
 };
 
 // How appending a report went: the file it went to (or the last one tried), the failure, and

@@ -6,6 +6,17 @@ namespace quarnel {
 
 namespace {
 
+// The basic data of the header, two to a line, each after its label. Doors and windows weigh per
+// square metre of opening: their unit is kn/m2.
+struct BasicDatum {
+  const char* label;
+  const char* field;
+};
+constexpr BasicDatum kBasicData[][2] = {{{"砖墙容重：", "zrz"}, {"门窗容重：", "crz"}},
+                                        {{"楼面活荷：", "lmhh"}, {"楼面恒荷：", "lmdh"}},
+                                        {{"屋面活荷：", "wmhh"}, {"屋面恒荷：", "wmdh"}},
+                                        {{"女儿墙线荷载：", "nrq"}, {nullptr, nullptr}}};
+
 // A field's text, then its unit in parentheses.
 ReportText& measured(ReportText& out, const FieldText& field, const char* name) {
   return out.add(field(name)).add("(" + std::string(quarnel::field(name).unit) + ")");
@@ -60,11 +71,11 @@ void writeHeader(ReportText& out, const FieldText& field) {
   out.add("                          ----Quarnel书----").end();
   out.add(kRule).end();
   out.add("基本数据").end();
-  // Doors and windows weigh per square metre of opening: their unit is kn/m2.
-  pairLine(out, field, "砖墙容重：", "zrz", "门窗容重：", "crz");
-  pairLine(out, field, "楼面活荷：", "lmhh", "楼面恒荷：", "lmdh");
-  pairLine(out, field, "屋面活荷：", "wmhh", "屋面恒荷：", "wmdh");
-  measured(out.add("女儿墙线荷载："), field, "nrq").end();
+  for (const auto& line : kBasicData) {
+    measured(out.add(line[0].label), field, line[0].field);
+    if (line[1].field) measured(out.zone().add(line[1].label), field, line[1].field);
+    out.end();
+  }
   out.add(kRule).end();
 }
 
@@ -101,6 +112,14 @@ void writeInterior(ReportText& out, const FieldText& field) {
       .add(field("gqds2"))
       .end();
   resultBlock(out, field);
+}
+
+std::string headerData(const FieldText& text) {
+  std::string data;
+  for (const auto& line : kBasicData)
+    for (const BasicDatum& datum : line)
+      if (datum.field) data.append(text(datum.field)).push_back('\0');
+  return data;
 }
 
 bool headerWritten(std::string_view counter) {

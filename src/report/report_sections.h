@@ -24,6 +24,9 @@ void writeExterior(ReportText& out, const FieldText& text, bool firstForm);
 // The 12 lines of an interior wall, with the partition walls on both sides of the axis.
 void writeInterior(ReportText& out, const FieldText& text);
 
+// The texts of the basic data that a header states, one after another.
+std::string headerData(const FieldText& text);
+
 // Whether the text of the header flag counter says that the header has been written in this run:
 // its leading number rounds, halves to even, to 2.
 bool headerWritten(std::string_view counter);

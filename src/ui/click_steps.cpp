@@ -23,11 +23,21 @@ std::optional<Failure> calculateInto(Window& w) {
   return std::nullopt;
 }
 
-std::string reportOf(const Window& w) {
-  return reportBytes(textsOf(w), !headerWritten(w.text("counter")), selectedWall(w));
+namespace {
+
+bool headerDue(const Window& w, const ReportFiles& run) {
+  return !headerWritten(w.text("counter")) ||
+         (run.statedData && *run.statedData != headerData(textsOf(w)));
 }
 
-void reported(Window& w) {
+}  // namespace
+
+std::string reportOf(const Window& w, const ReportFiles& run) {
+  return reportBytes(textsOf(w), headerDue(w, run), selectedWall(w));
+}
+
+void reported(Window& w, ReportFiles& run) {
+  if (headerDue(w, run)) run.statedData = headerData(textsOf(w));
   w.setText("counter", "2");
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calc/calculation.h"
+#include "report/report_file.h"
 #include "ui/window.h"
 
 namespace quarnel {
@@ -19,10 +20,12 @@ std::optional<WallType> selectedWall(const Window& w);
 // failure that the box would show (nothing is written then, nor when no wall type is selected).
 std::optional<Failure> calculateInto(Window& w);
 
-// The bytes a report click on w appends now: the header when counter does not read as 2, then the
-// section of the selected wall type. Throws when the system has no GBK converter.
-std::string reportOf(const Window& w);
-// Once the bytes of reportOf are in the report: counter says that the header has been written.
-void reported(Window& w);
+// The bytes a report click on w appends now to the report of the run: the header when counter does
+// not read as 2, or when the basic data differ from those that the last header of the run stated;
+// then the section of the selected wall type. Throws when the system has no GBK converter.
+std::string reportOf(const Window& w, const ReportFiles& run);
+// Once the bytes of reportOf are in the report: counter says that the header has been written,
+// and the run keeps the basic data that a header written now stated.
+void reported(Window& w, ReportFiles& run);
 
 }  // namespace quarnel

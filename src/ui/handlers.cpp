@@ -26,14 +26,14 @@ void cmdjs_Click(Window& w) {
 void Cmdjss_Click(Window& w, ReportFiles& files) {
   std::string bytes;
   try {
-    bytes = reportOf(w);
+    bytes = reportOf(w, files);
   } catch (const std::exception& e) {  // no GBK converter on this system
     return w.warn(appendFailureText(files.path, {e.what()}), kNoticeTitle);
   }
   const ReportAppend appended = appendReport(files, bytes);
   if (appended.failure)
     return w.warn(appendFailureText(appended.file, *appended.failure), kNoticeTitle);
-  reported(w);
+  reported(w, files);
   w.setFocus("zxh");
   if (appended.tellFallback) w.warn(fallbackNotice(files), kNoticeTitle);
 }
