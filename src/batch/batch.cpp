@@ -1,6 +1,7 @@
 #include "batch/batch.h"
 
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <sstream>
@@ -10,6 +11,7 @@
 #include "batch/files.h"
 #include "batch/output.h"
 #include "batch/run.h"
+#include "batch/usage.h"
 #include "report/report_file.h"
 #include "report/report_path.h"
 
@@ -21,13 +23,18 @@ struct Options {
   bool dryRun = false, csv = false, help = false, version = false;
 };
 
-// The usage error of a results file that is the table or a report file however either is
-// written (writing the results would overwrite it); empty when it is neither.
-std::string resultsClash(const Options& o) {
-  if (o.table != "-" && sameFile(o.results, o.table))
-    return "结果文件 " + o.results + " 就是表格 " + o.table;
+// The usage error of a report file that is the table, or of a results file that is the table or a
+// report file, however each is written (appending or writing would change the table or the
+// report); empty when there is none.
+std::string fileClash(const Options& o) {
   const std::vector<std::string> reports =
       o.output.empty() ? std::vector{reportPath(), fallbackReportPath()} : std::vector{o.output};
+  for (const std::string& report : reports)
+    if (!report.empty() && o.table != "-" && sameFile(report, o.table))
+      return "计算书文件 " + report + " 就是表格 " + o.table;
+  if (o.results.empty()) return "";
+  if (o.table != "-" && sameFile(o.results, o.table))
+    return "结果文件 " + o.results + " 就是表格 " + o.table;
   for (const std::string& report : reports)
     if (!report.empty() && sameFile(o.results, report))
       return "结果文件 " + o.results + " 就是计算书文件 " + report;
@@ -64,47 +71,9 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
       o.table = a, tableGiven = true;
   }
   if (error.empty() && !tableGiven && !o.help && !o.version) error = "没有给出表格";
-  if (error.empty() && !o.results.empty()) error = resultsClash(o);
+  if (error.empty() && tableGiven) error = fileClash(o);
   if (!error.empty()) return std::nullopt;
   return o;
-}
-
-std::string usageText() {
-  std::string columns;
-  for (const FieldNames& f : fieldNames()) {
-    columns += "  ";
-    for (const std::string& name : f.names) columns += (name == f.field ? "" : " / ") + name;
-    columns += "\n";
-  }
-  return "用法 Usage: quarnel-batch [选项 options] 表格.csv\n"
-         "\n"
-         "按表格逐条计算墙轴线，把整张表的计算书一次追加到计算书文件，与在窗口中逐条输入、\n"
-         "点“计  算”和“生成计算书”所得完全相同；任何一行有错则什么也不写入。\n"
-         "Calculates every wall axis of a CSV table and appends the report of the whole table in\n"
-         "one piece, exactly as typing the axes into the window would; nothing if any line fails.\n"
-         "\n"
-         "表格：CSV（UTF-8 或 GBK），第一行为列名，以后每行一条轴线；空单元格沿用上一行，\n"
-         "缺少的列取窗口的默认值，全空的行跳过。\n"
-         "Table: CSV (UTF-8 or GBK), the first line names the columns, then one axis per line;\n"
-         "an empty cell keeps the line above, a missing column the window's default, and an\n"
-         "empty line is skipped.\n"
-         "\n"
-         "  -o 文件 FILE     计算书写入该文件 append the report to FILE (default " +
-         reportPathShown() +
-         ")\n"
-         "  -n, --dry-run    只计算，不写计算书 calculate only, append nothing\n"
-         "  --csv            结果输出为 CSV print the results as CSV (UTF-8 with BOM)\n"
-         "  -r, --results 文件 FILE\n"
-         "                   结果写入该文件（UTF-8 带 BOM）write the results to FILE (UTF-8 with "
-         "BOM)\n"
-         "  -                从标准输入读表格 read the table from standard input\n"
-         "  --help, --version\n"
-         "退出状态 Exit status: 0 成功 done, 1 表格有错 failed (nothing appended), 2 用法错误 "
-         "usage\n"
-         "\n"
-         "列名 Columns:\n" +
-         columns + "  " + kWallColumns[0] + " / " + kWallColumns[1] +
-         ": 外墙 / 内墙 / exterior / interior\n";
 }
 
 void listProblems(std::ostream& err, const std::string& table, const std::vector<Problem>& ps) {
@@ -138,6 +107,11 @@ std::string resultsFileText(const std::string& printed, bool csv) {
 
 int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream& err) {
   std::string reason;
+  std::error_code ignored;
+  if (o.table != "-" && std::filesystem::is_directory(std::filesystem::u8path(o.table), ignored)) {
+    listProblems(err, o.table, {{0, "", "是文件夹，不是表格文件"}});
+    return kBatchFailed;
+  }
   const std::optional<std::string> bytes = readTable(o.table, in, reason);
   const std::optional<std::string> text = bytes ? tableText(*bytes) : std::nullopt;
   if (!text) {
@@ -147,6 +121,7 @@ int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream
     return kBatchFailed;
   }
   const AxesRun run = runAxes(parseCsv(*text));
+  listProblems(err, o.table, run.warnings);
   if (!run.problems.empty()) {
     listProblems(err, o.table, run.problems);
     err << "表格有错，计算书没有写入。\n";
@@ -164,28 +139,29 @@ int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream
     err << "结果文件写入失败：" << o.results << "\n原因：" << reason << "\n计算书没有写入。\n";
     return kBatchFailed;
   }
-  // The results to out or into the results file, then the line that says what was done; false
-  // when the results file cannot be written, said after that line.
-  auto deliver = [&](const std::string& done, const char* end) {
-    std::string why;
-    if (o.results.empty()) out << printed;
-    const bool ok = o.results.empty() || results.write(resultsFileText(printed, o.csv), why);
-    err << done << (o.results.empty() || !ok ? "" : "，结果已写入 " + o.results) << end << '\n';
-    if (!ok) err << "结果文件写入失败：" << o.results << "\n原因：" << why << '\n';
-    return ok;
-  };
   const std::string axes = std::to_string(run.axes.size()) + " 条轴线";
-  if (o.dryRun)
-    return deliver("试算：" + axes + "，计算书没有写入", "。") ? kBatchDone : kBatchFailed;
-  ReportFiles files = o.output.empty() ? ReportFiles{reportPath(), fallbackReportPath()}
-                                       : ReportFiles{o.output, {}};
-  const ReportAppend appended = appendReport(files, run.report);
-  if (appended.failure) {
-    err << appendFailureText(appended.file, *appended.failure) << '\n';
-    return kBatchFailed;
+  std::string done = "试算：" + axes + "，计算书没有写入";  // what became of the report
+  if (!o.dryRun) {
+    ReportFiles files{o.output.empty() ? reportPath() : o.output,
+                      o.output.empty() ? fallbackReportPath() : ""};
+    const ReportAppend appended = appendReport(files, run.report);
+    if (appended.failure) {
+      err << appendFailureText(appended.file, *appended.failure) << '\n';
+      return kBatchFailed;
+    }
+    if (appended.tellFallback) err << fallbackNotice(files) << '\n';
+    done = axes + "的计算书已写入 " + appended.file;
   }
-  if (appended.tellFallback) err << fallbackNotice(files) << '\n';
-  return deliver(axes + "的计算书已写入 " + appended.file, "") ? kBatchDone : kBatchFailed;
+  // The results into the results file, or to the standard output (a full disk, a closed pipe
+  // fail it); then what became of the report and of the results.
+  std::string why = "无法写到标准输出";
+  const bool delivered = o.results.empty() ? static_cast<bool>((out << printed).flush())
+                                           : results.write(resultsFileText(printed, o.csv), why);
+  err << done << (delivered && !o.results.empty() ? "，结果已写入 " + o.results : "")
+      << (o.dryRun ? "。" : "") << '\n';
+  if (!delivered)
+    err << "结果没有写出：" << (o.results.empty() ? "" : o.results + "，原因：") << why << '\n';
+  return delivered ? kBatchDone : kBatchFailed;
 }
 
 }  // namespace

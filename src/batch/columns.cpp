@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "batch/cells.h"
 #include "calc/fields.h"
 #include "ui/window_table.h"
 
@@ -23,6 +24,39 @@ const std::vector<WallWord>& wallWords() {
   return words;
 }
 
+// The field that the name names, or nullptr.
+const FieldNames* fieldNamed(std::string_view name) {
+  for (const FieldNames& f : fieldNames())
+    if (std::find(f.names.begin(), f.names.end(), name) != f.names.end()) return &f;
+  return nullptr;
+}
+
+// A unit in brackets at the end of a column name: the text in them, and the name before them.
+struct Unit {
+  bool found = false;
+  std::string_view text, before;
+};
+Unit unitAtEnd(std::string_view name) {
+  static const std::pair<std::string_view, std::string_view> kBrackets[] = {
+      {"(", ")"}, {"（", "）"}, {"[", "]"}};
+  for (const auto& [open, close] : kBrackets) {
+    if (name.size() < close.size() || name.substr(name.size() - close.size()) != close) continue;
+    const std::size_t at = name.rfind(open);
+    if (at == std::string_view::npos) continue;
+    const std::size_t from = at + open.size();
+    return {true, trimmed(name.substr(from, name.size() - close.size() - from)),
+            trimmed(name.substr(0, at))};
+  }
+  return {};
+}
+
+// ASCII letters in lower case: kN/m3 and kn/m3 are one unit.
+std::string lowered(std::string_view text) {
+  std::string s(text);
+  for (char& c : s) c = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+  return s;
+}
+
 void addName(std::vector<std::string>& names, std::string name) {
   if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(std::move(name));
 }
@@ -35,12 +69,6 @@ bool sharedCaption(const Field& f) {
 }
 
 }  // namespace
-
-std::string_view trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 const std::vector<FieldNames>& fieldNames() {
   static const std::vector<FieldNames> all = [] {
@@ -60,13 +88,21 @@ const std::vector<FieldNames>& fieldNames() {
   return all;
 }
 
-std::optional<std::string> columnField(std::string_view name) {
-  name = trimmed(name);
+ColumnName columnNamed(std::string_view cell) {
+  const std::string_view name = trimmed(cell);
+  if (!name.empty() && name[0] == '#') return {Column{Column::Notes, ""}, ""};
+  for (const char* notes : kNoteColumns)
+    if (name == notes) return {Column{Column::Notes, ""}, ""};
   for (const char* wall : kWallColumns)
-    if (name == wall) return std::string();
-  for (const FieldNames& f : fieldNames())
-    if (std::find(f.names.begin(), f.names.end(), name) != f.names.end()) return f.field;
-  return std::nullopt;
+    if (name == wall) return {Column{Column::Wall, ""}, ""};
+  if (const FieldNames* f = fieldNamed(name)) return {Column{Column::Field, f->field}, ""};
+  const Unit unit = unitAtEnd(name);
+  const FieldNames* f = unit.found ? fieldNamed(unit.before) : nullptr;
+  if (!f) return {std::nullopt, "未知的列名" + quoted(cell)};
+  const std::string own = field(f->field).unit;
+  if (lowered(unit.text) == lowered(own)) return {Column{Column::Field, f->field}, ""};
+  return {std::nullopt, own.empty() ? "列" + quoted(name) + "的数值没有单位"
+                                    : "列" + quoted(name) + "的单位应为 " + own};
 }
 
 std::optional<WallType> wallOf(std::string_view cell) {

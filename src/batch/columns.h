@@ -22,16 +22,27 @@ struct FieldNames {
 // The fields of an axis: the axis label and the inputs, in the order of the field table.
 const std::vector<FieldNames>& fieldNames();
 
-// The field a column name stands for, blanks around the name ignored: "" for the wall-type
-// column, nothing for an unknown name.
-std::optional<std::string> columnField(std::string_view name);
+// The names of columns that hold notes, which are ignored whatever they hold; so is a column whose
+// name begins with "#".
+inline constexpr const char* kNoteColumns[] = {"备注", "说明"};
+
+// What a column of the header holds: a field (its control name), the wall type, or notes.
+struct Column {
+  enum Kind { Field, Wall, Notes } kind = Notes;
+  std::string field;
+};
+// The column that a header cell names, or the problem with the name (a message that quotes it).
+// Blanks around the name are ignored; after a field's name may stand its unit as the window
+// shows it, in (), （） or [] ("墙长度(m)", "砖墙容重[kN/m3]"), kn and kN alike.
+struct ColumnName {
+  std::optional<Column> column;
+  std::string problem;
+};
+ColumnName columnNamed(std::string_view name);
 
 // The wall type that a cell of the wall-type column selects, blanks around the word ignored: the
 // exterior wall for 外墙 or exterior, the interior wall for 内墙 or interior; nothing for any
 // other text.
 std::optional<WallType> wallOf(std::string_view cell);
-
-// The text without blanks and tabs at either end.
-std::string_view trimmed(std::string_view text);
 
 }  // namespace quarnel

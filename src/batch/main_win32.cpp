@@ -19,19 +19,42 @@
 namespace {
 
 // UTF-8 text to a standard handle: to a console as characters, to a file or a pipe as UTF-8.
-void write(DWORD handle, const std::string& text) {
+// False when not all of it could be written (a full disk, a closed pipe).
+bool write(DWORD handle, const std::string& text) {
   HANDLE h = GetStdHandle(handle);
   DWORD mode = 0, done = 0;
   if (!GetConsoleMode(h, &mode)) {
-    WriteFile(h, text.data(), DWORD(text.size()), &done, nullptr);
-    return;
+    for (std::size_t k = 0; k < text.size(); k += done)
+      if (!WriteFile(h, text.data() + k, DWORD(std::min<std::size_t>(text.size() - k, 1u << 30)),
+                     &done, nullptr) ||
+          done == 0)
+        return false;
+    return true;
   }
   const std::wstring wide = quarnel::wide(text);
   for (std::size_t k = 0; k < wide.size(); k += done ? done : 1)  // consoles take limited pieces
     if (!WriteConsoleW(h, wide.data() + k, DWORD(std::min<std::size_t>(wide.size() - k, 8192)),
                        &done, nullptr))
-      return;
+      return false;
+  return true;
 }
+
+// What is written to a standard stream, handed to its handle at each flush; a flush fails when the
+// handle does not take it all.
+class HandleBuffer : public std::stringbuf {
+ public:
+  explicit HandleBuffer(DWORD handle) : handle_(handle) {}
+
+ protected:
+  int sync() override {
+    const bool written = write(handle_, str());
+    str("");
+    return written ? 0 : -1;
+  }
+
+ private:
+  DWORD handle_;
+};
 
 // Whether Explorer started the program: no other program shares its console, and its input is
 // that console (never so for a pipe or a file, which the program must not wait on).
@@ -63,14 +86,15 @@ int wmain(int argc, wchar_t* argv[]) {
   for (int k = 1; k < argc; ++k) args.push_back(quarnel::utf8(argv[k]));
   _setmode(_fileno(stdin), _O_BINARY);
   const bool explorer = startedFromExplorer();
-  std::ostringstream out, err;
+  HandleBuffer outBuffer(STD_OUTPUT_HANDLE), errBuffer(STD_ERROR_HANDLE);
+  std::ostream out(&outBuffer), err(&errBuffer);
   int status = quarnel::kBatchUsage;
   if (explorer && args.empty())
     out << howTo();
   else
     status = quarnel::runBatch(args, std::cin, out, err);
-  write(STD_OUTPUT_HANDLE, out.str());
-  write(STD_ERROR_HANDLE, err.str());
+  out.flush();
+  err.flush();
   if (explorer) {
     write(STD_OUTPUT_HANDLE, "\n按任意键关闭窗口……");
     _getwch();

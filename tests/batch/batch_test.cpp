@@ -36,6 +36,7 @@ Ran batch(const std::vector<std::string>& args, const std::string& input = "") {
 // \n a line feed, \r a carriage return); then 计  算 and 生成计算书 clicked.
 std::string typedIntoWindow(const std::string& axes, const std::string& path) {
   MemoryWindow w;
+  ReportFiles run{path, {}};
   std::istringstream lines(readBytes(axes));
   for (std::string line; std::getline(lines, line);) {
     std::istringstream items(line);
@@ -48,21 +49,57 @@ std::string typedIntoWindow(const std::string& axes, const std::string& path) {
       if (item.find('=') != std::string::npos) w.setText(item.substr(0, item.find('=')), text);
     }
     cmdjs_Click(w);
-    reportClick(w, path);
+    Cmdjss_Click(w, run);
   }
   EXPECT_TRUE(w.warnings().empty()) << axes;
   return readBytes(path);
 }
 
+// Tables and the axes they hold; basic_data changes 楼面活荷 on a later row, and so does the
+// building saved by LibreOffice Calc 7.4 from libreoffice/building.fods (in UTF-8 and in GBK):
+//   soffice --headless --convert-to 'csv:Text - txt - csv (StarCalc):44,34,76,1' building.fods
+// (85 in place of 76 for GBK): its report states the header twice.
 TEST(Batch, AppendsWhatTheWindowAppendsForTheSameAxes) {
-  for (const char* name : {"worked_examples", "switching", "captions", "gbk", "bom", "quoted"}) {
+  const std::tuple<std::string, std::string, std::size_t> tables[] = {
+      {"worked_examples", "worked_examples", 1},
+      {"switching", "switching", 1},
+      {"captions", "captions", 1},
+      {"gbk", "gbk", 1},
+      {"bom", "bom", 1},
+      {"quoted", "quoted", 1},
+      {"basic_data", "basic_data", 2},
+      {"libreoffice/building-utf8", "libreoffice/building", 2},
+      {"libreoffice/building-gbk", "libreoffice/building", 2}};
+  for (const auto& [table, axes, headers] : tables) {
     ScratchDir dir;
-    const Ran r = batch({"-o", dir.file("batch.txt"), kData + name + ".csv"});
-    EXPECT_EQ(r.status, 0) << name << ": " << r.err;
-    EXPECT_EQ(readBytes(dir.file("batch.txt")),
-              typedIntoWindow(kData + name + ".axes", dir.file("window.txt")))
-        << name;
+    const Ran r = batch({"-o", dir.file("batch.txt"), kData + table + ".csv"});
+    EXPECT_EQ(r.status, 0) << table << ": " << r.err;
+    const std::string report = readBytes(dir.file("batch.txt")), title = toGbk("----Quarnel书----");
+    EXPECT_EQ(report, typedIntoWindow(kData + axes + ".axes", dir.file("window.txt"))) << table;
+    std::size_t titles = 0;
+    for (auto k = report.find(title); k != std::string::npos; k = report.find(title, k + 1))
+      ++titles;
+    EXPECT_EQ(titles, headers) << table;
   }
+}
+
+// The errors of a table saved by LibreOffice Calc from libreoffice/errors.fods, as its notes say.
+TEST(Batch, ListsTheErrorsOfATableSavedByASpreadsheet) {
+  ScratchDir dir;
+  const std::string table = kData + "libreoffice/errors.csv";
+  const Ran r = batch({"-o", dir.file("r.txt"), table});
+  EXPECT_EQ(r.status, 1);
+  std::string expected;
+  for (const char* line :
+       {":2: 活荷折减系数: 「65%」不是数字，写成小数，例如 0.65",
+        ":3: 砖墙容重: 「#DIV/0!」不是数字，这是电子表格的错误值，请检查该单元格的公式",
+        ":3: 墙长度: 「#N/A」不是数字，这是电子表格的错误值，请检查该单元格的公式",
+        ":4: 楼面计算层数: 「4.5」应为整数", ":4: 墙长度: 「1,234.5」不是数字，去掉千位分隔符",
+        ":5: 轴线号: 没有轴线号（轴线号不沿用上一行）", ":5: 门窗面积: 「-1.2」不能为负数",
+        ":6: 墙长度: 「约3.78」不是数字"})
+    expected += table + line + "\n";
+  EXPECT_EQ(r.err, expected + "表格有错，计算书没有写入。\n");
+  EXPECT_FALSE(fs::exists(fs::u8path(dir.file("r.txt"))));
 }
 
 TEST(Batch, AppendsAndPrintsTheWorkedExamples) {
@@ -77,7 +114,8 @@ TEST(Batch, AppendsAndPrintsTheWorkedExamples) {
             "\xEF\xBB\xBF轴线号,墙类型,恒荷载,活荷载,折减后活荷,荷载设计值\r\n"
             "\"A,\"\"1\"\"\",外墙,244.219,43.492,28.27,332.64\r\n"
             "\"B\n2\",内墙,209.261,41.73,27.124,289.088\r\n"
-            "\"C\r\n3\",内墙,209.261,41.73,27.124,289.088\r\n");
+            "\"C\r\n3\",内墙,209.261,41.73,27.124,289.088\r\n"
+            "\"D\"\"4\",内墙,209.261,41.73,27.124,289.088\r\n");
 }
 
 // -r: the results as they would be printed, into the file (UTF-8 with a byte-order mark, the
@@ -109,9 +147,12 @@ TEST(Batch, ResultsFileHoldsWhatWouldBePrinted) {
 
 // Each table (read from standard input unless the arguments name another) with the exit status
 // and what standard error says; the report file keeps its bytes, and a failed run prints no result.
-// "@" stands for the scratch folder of the report file r.txt.
+// "@" stands for the scratch folder of the report file r.txt. h names the columns without which no
+// axis is calculated, g is a good axis; a row "B,..." sets the cells of its columns over g's.
 TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
-  const std::string h = "zxh,qcd,lmjscd,hhjscs\n", good = "A,6.6,3.3,5\n";
+  const std::string c = "zxh,zscg,qcs,hhjscs,zsqh,lmjscd", v = "A,2.9,6,5,0.37,3.3",
+                    h = c + ",qcd,zjxs,zrz,mcmj\n", g = v + ",6.6,0.65,22,3.78\n", hg = h + g,
+                    fw = "\u3000";  // the full-width blank
   const struct {
     std::vector<std::string> args;
     std::string table;
@@ -119,26 +160,82 @@ TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
     std::string err;
   } rows[] = {
       {{"-"},
-       h + good + "B,0\nC,,\nD,5\n",
+       hg + "B,,,,,,0\nC\nD,,,,,,5\n",
        1,
        "-:3: qcd: 墙长度输入错!\n-:4: qcd: 墙长度输入错!\n"},
-      {{"-"}, " 墙  长度 \n6.6\n\"0\"\n", 1, "-:3: 墙  长度: 墙长度输入错!\n"},
-      {{"-"}, "zxh\r\n\"A\r\nB\",\r\n", 1, "-:2: qcd: 墙长度输入错!\n"},
-      {{"-"}, h + "\"A\n\nB\",6.6,3.3\nC,6.6,3.3,1e6\n", 1, "-:5: hhjscs: 楼面计算层数超出"},
-      {{"-"}, h + good + "B,6.6,3.3,5,\nC,6.6,3.3,5,,x\n", 1, "\n-:4: 单元格比表头多\n"},
-      {{"-"}, h + good + "B,6.6\n\"C,6.6\nD,6.6\n", 1, "\n-:4: 引号没有闭合\n"},
-      {{"-"}, "zxh,qcdd,\n" + good, 1, "-:1: qcdd: 未知的列名\n"},
-      {{"-"}, "qcd, 墙长度,wall\n", 1, "-:1: 墙长度: 与列 qcd 重复\n"},
-      {{"-"}, "zxh,wall,qcd\nA,外墙,6.6\nB,exteriors,6.6\n", 1, "\n-:3: wall: 墙类型应为"},
+      {{"-"},
+       " 墙  长度 ," + c + "\n6.6," + v + "\n\"0\",B\n",
+       1,
+       "-:3: 墙  长度: 墙长度输入错!\n"},
+      {{"-"}, h + "\"A\r\nB\",2.9,6,5,0.37,3.3,0\r\n", 1, "-:2: qcd: 墙长度输入错!\n"},
+      {{"-"}, h + "\"A\n\nB\",2.9,6,5,0.37,3.3,6.6\nC,,,1e6\n", 1, "-:5: hhjscs: 楼面计算层数超出"},
+      {{"-"}, hg + "B,,,,,,,,,,\nC,,,,,,,,,,x\n", 1, "\n-:4: 单元格比表头多\n"},
+      {{"-"}, hg + "B,6.6\n\"C,6.6\nD,6.6\n", 1, "\n-:4: 引号没有闭合\n"},
+      {{"-"}, "zxh,qcdd,\n" + g, 1, "-:1: 未知的列名「qcdd」\n"},
+      {{"-"}, "qcd, 墙长度,wall\n", 1, "-:1: 列「墙长度」与列「qcd」重复\n"},
+      {{"-"},
+       "wall," + c + ",qcd\n外墙," + v + ",6.6\nexteriors,B\n",
+       1,
+       "\n-:3: wall: 墙类型应为"},
       {{"-"}, h + "\x81 ,6.6\n", 1, "-: 既不是 UTF-8 也不是 GBK"},
       {{"-"}, "\xEF\xBB\xBF\r\n,,\r\n", 1, "-: 表格是空的\n"},
       {{"-"}, h + ",,\n\n", 0, "表格中没有轴线"},
-      {{"-n", "-"}, h + good, 0, "试算：1 条轴线"},
+      {{"-n", "-"}, hg, 0, "试算：1 条轴线"},
+      // Cells: a number as a spreadsheet writes it, or the cell quoted with a hint.
+      {{"-"}, hg + "B,,,,,,,,#REF!\n", 1, "-:3: zrz: 「#REF!」不是数字，这是电子表格的错误值"},
+      {{"-"},
+       hg + "B,,,,,,,,#N/A\nC,,,,,,,,#VALUE!\nD,,,,,,,,#DIV/0!\n",
+       1,
+       "-:5: zrz: 「#DIV/0!」"},
+      {{"-"}, hg + "B,,,,,,,65%\n", 1, "-:3: zjxs: 「65%」不是数字，写成小数，例如 0.65\n"},
+      {{"-"},
+       hg + "B,,,,,,\"1,234.5\"\nC,,,,,,\"6,600\"\n",
+       1,
+       "-:4: qcd: 「6,600」不是数字，去掉千位"},
+      {{"-"}, hg + "B,,,,,,３.６\n", 1, "-:3: qcd: 「３.６」不是数字，请用半角数字\n"},
+      {{"-"}, hg + "B,,,,,,,,,3．78\nC,,,,,,,,２２\n", 1, "-:4: zrz: 「２２」不是数字，请用半角"},
+      {{"-"}, hg + "B,,,,,,3.6" + fw + "\n", 1, "-:3: qcd: 「3.6　」不是数字，请用半角数字\n"},
+      {{"-"},
+       hg + "B,,,,,,-\nC,,,,,,/\nD,,,,,,约3.78\nE,,,,,, \n",
+       1,
+       "\n-:6: qcd: 「 」不是数字\n"},
+      {{"-"}, hg + "B,,,,,,-3.6\nC,,,,,,,,,-1\n", 1, "\n-:4: mcmj: 「-1」不能为负数\n"},
+      {{"-"}, hg + "B,,,4.5\n", 1, "-:3: hhjscs: 「4.5」应为整数\n"},
+      {{"-"}, hg + "B,,,,,,,0\nC,,,,,,,1.5\n", 1, "-:4: zjxs: 「1.5」应大于 0 且不大于 1\n"},
+      {{"-n", "-"}, hg + "B, 2.9 ,+6,5.,.37,3.3e0,1.2E+01,1,-0\n", 0, "试算：2 条轴线"},
+      // Rows: blank ones are skipped, the axis label is never taken from the row above.
+      {{"-n", "-"}, hg + ",,, ,,\n" + fw + ",\t\n", 0, "试算：1 条轴线"},
+      {{"-"},
+       hg + ",2.9\n" + fw + ",3.0\n",
+       1,
+       "-:3: zxh: 没有轴线号（轴线号不沿用上一行）\n-:4: zxh"},
+      {{"-n", "-"}, hg + "A \n", 0, "-:3: zxh: 「A 」与第 2 行的轴线号相同"},
+      // Columns: notes, units as the window shows them, blanks around the names.
+      {{"-n", "-"},
+       "备注,#," + fw + "墙长度(m)" + fw + "," + c + "\n楼梯间,x,6.6," + v + "\n",
+       0,
+       "试算：1 条轴线"},
+      {{"-n", "-"},
+       "砖墙容重[kN/m3],门窗面积（m2）,qcd," + c + "\n22,3.78,6.6," + v + "\n",
+       0,
+       "试算：1 条轴线"},
+      {{"-"},
+       "墙长度(mm),活荷折减系数(m)\n",
+       1,
+       "-:1: 列「墙长度(mm)」的单位应为 m\n-:1: 列「活荷折减系数(m)」的数值没有单位\n"},
+      {{"-"},
+       "zxh,qcd,lmjscd,hhjscs,zsqh\n",
+       1,
+       "-:1: 表格中没有列「折算层高」\n-:1: 表格中没有列「墙体计算层数」\n"},
+      {{"-"}, h + "A,,6,5,0.37,3.3,6.6\n", 1, "-:2: zscg: 没有数值"},
+      // Files and streams.
       {{"no-such-table.csv"}, "", 1, kNoSuchTable},
-      {{"-o", "no-such-folder/r.txt", "-"}, h + good, 1, "计算书文件写入失败"},
-      {{"-r", "@no-such-folder/x.txt", "-"}, h + good, 1, "结果文件写入失败"},
-      {{"-o", "@no-such-folder/r.txt", "-r", "@x.txt", "-"}, h + good, 1, "计算书文件写入失败"},
-      {{"-r", "@./r.txt", "-"}, h + good, 2, "就是计算书文件"},
+      {{"@"}, "", 1, ": 是文件夹，不是表格文件\n"},
+      {{"-o", "@t.csv", "@sub/../t.csv"}, "", 2, "就是表格"},
+      {{"-o", "no-such-folder/r.txt", "-"}, hg, 1, "计算书文件写入失败"},
+      {{"-r", "@no-such-folder/x.txt", "-"}, hg, 1, "结果文件写入失败"},
+      {{"-o", "@no-such-folder/r.txt", "-r", "@x.txt", "-"}, hg, 1, "计算书文件写入失败"},
+      {{"-r", "@./r.txt", "-"}, hg, 2, "就是计算书文件"},
       {{"-r", "@sub/../t.csv", "@t.csv"}, "", 2, "就是表格"},
       {{"-r"}, "", 2, "-r 后面缺少文件名"},
       {{}, "", 2, "没有给出表格"},
@@ -151,11 +248,28 @@ TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
     std::vector<std::string> args = {"-o", dir.file("r.txt")};
     for (const std::string& a : row.args) args.push_back(a[0] == '@' ? dir.file(a.substr(1)) : a);
     const Ran r = batch(args, row.table);
-    EXPECT_EQ(r.status, row.status) << row.table;
+    EXPECT_EQ(r.status, row.status) << row.table << r.err;
     EXPECT_TRUE(r.status == 0 || r.out.empty()) << r.out;
     EXPECT_NE(("\n" + r.err).find(row.err), std::string::npos) << r.err;
     EXPECT_EQ(readBytes(dir.file("r.txt")), "earlier\r\n") << row.table;
     EXPECT_FALSE(fs::exists(fs::u8path(dir.file("x.txt"))));  // no results file is left
+  }
+}
+
+// Results that cannot be written to the standard output (a full disk, a closed pipe): status 1,
+// and standard error says what became of the report.
+TEST(Batch, ResultsThatCannotBePrintedFailTheRun) {
+  for (bool dryRun : {false, true}) {
+    ScratchDir dir;
+    std::istringstream in(readBytes(kData + "worked_examples.csv"));
+    std::ostream full(nullptr);  // takes nothing
+    std::ostringstream err;
+    std::vector<std::string> args = {"-o", dir.file("r.txt"), "-"};
+    if (dryRun) args.insert(args.begin(), "-n");
+    EXPECT_EQ(runBatch(args, in, full, err), 1);
+    EXPECT_NE(err.str().find(dryRun ? "计算书没有写入" : "计算书已写入 " + dir.file("r.txt")),
+              std::string::npos);
+    EXPECT_NE(err.str().find("结果没有写出"), std::string::npos) << err.str();
   }
 }
 

@@ -30,11 +30,25 @@ cmp -s expected.txt 计算书.txt || fail "the appended bytes are not the worked
 cmp -s "$data/worked_examples.out" out.txt || fail "printed: $(cat out.txt)"
 
 cp 计算书.txt before.txt
-printf 'zxh,qcd\nA,6.6\nB,0\n' >坏表.csv
+printf 'zxh,zscg,qcs,hhjscs,zsqh,qcd,lmjscd\nA,2.9,6,5,0.37,6.6,3.3\nB,,,,,0\n' >坏表.csv
 run "$@" -o 计算书.txt 坏表.csv
 [ "$status" = 1 ] || fail "a failing line: status $status"
 grep -qx '坏表.csv:3: qcd: 墙长度输入错!' err.txt || fail "a failing line: $(cat err.txt)"
 cmp -s before.txt 计算书.txt || fail "a table with a failing line appended to the report"
+
+# The table as its own report file, a folder as the table, results that cannot be printed.
+run "$@" -o ./坏表.csv 坏表.csv
+[ "$status" = 2 ] && [ "$(wc -c <坏表.csv)" = 67 ] || fail "-o onto the table: status $status"
+mkdir 文件夹
+run "$@" -o 计算书.txt 文件夹
+[ "$status" = 1 ] && grep -qx '文件夹: 是文件夹，不是表格文件' err.txt || fail "a folder: $(cat err.txt)"
+cp 计算书.txt 满盘前.txt
+status=0
+"$@" -o 计算书.txt 楼层表.csv </dev/null >/dev/full 2>err.txt || status=$?
+[ "$status" = 1 ] && grep -q '计算书已写入 计算书.txt' err.txt && grep -q '结果没有写出' err.txt ||
+  fail "results to a full disk: status $status, $(cat err.txt)"
+cmp -s 满盘前.txt <(head -c "$(wc -c <满盘前.txt)" 计算书.txt) || fail "results to a full disk"
+cp 满盘前.txt 计算书.txt
 
 run "$@" --version
 [ "$status:$(cat out.txt)" = "0:quarnel-batch 2.00.0010" ] || fail "--version: $status $(cat out.txt)"

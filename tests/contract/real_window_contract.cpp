@@ -56,7 +56,8 @@ TEST_P(RealWindowContract, ComboBoxNeitherCompletesNorAddsTypedTexts) {
 TEST_P(RealWindowContract, ButtonsReachTheirHandlers) {
   ScratchDir dir;
   auto h = make();
-  const std::string file = h->reportInto(dir.file(""));
+  const std::string file = dir.file("Quarnel书.txt");
+  h->shell().reports = {file, ""};
   h->pick("cmdjs");
   EXPECT_EQ(h->warnings(), std::vector<std::string>{"提示|墙长度输入错!"});
   h->pick("Cmdjss");

@@ -127,6 +127,22 @@ TEST_P(WindowContract, CalculateWarnsOnceAndWritesNothingOrComputes) {
   EXPECT_EQ(results(negative->window()), Results({"6.858", "0.0", "0.0", "8.23"}));
 }
 
+// The report states the basic data its axes used: 楼面活荷 typed anew between two report clicks
+// writes the header again (with the section in its first form); unchanged, it does not.
+TEST_P(WindowContract, AReportAfterChangedBasicDataStatesThemAgain) {
+  ScratchDir dir;
+  auto h = make();
+  h->shell().reports = {dir.file("r.txt"), ""};
+  h->pick("Cmdjss"), h->pick("Cmdjss");
+  h->window().setText("lmhh", "");
+  h->type("lmhh", "2.5");
+  h->pick("Cmdjss"), h->pick("Cmdjss");
+  std::string changed = golden("header.txt");
+  changed.replace(changed.find("2.0(kn/m2)"), 3, "2.5");
+  const std::string sections = golden("exterior_first.txt") + golden("exterior_later.txt");
+  EXPECT_EQ(readBytes(dir.file("r.txt")), golden("header.txt") + sections + changed + sections);
+}
+
 // A window whose texts cannot be read, so that any handler reading one fails.
 struct Unreadable : Window {
   Window& w;

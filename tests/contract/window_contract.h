@@ -32,7 +32,6 @@ enum class Key { Tab, ShiftTab, Down, Return };
 // guard(handler) runs a handler inside the event boundary; press(key) in the control with the
 // focus; geometry(name) left, top, width and height in pixels at 96 dpi, "" the client area;
 // fixedSize() the main window cannot be resized; listed(i) entry i of zjxs's list, "" past its end;
-// reportInto(dir) makes the report click write into the folder dir and gives the file's path;
 // helpOpen() whether the help window is loaded; tooltip(name) the tooltip the control shows.
 struct RealWindowHarness : WindowHarness {
   virtual void guard(const std::function<void()>& handler) = 0;
@@ -40,7 +39,6 @@ struct RealWindowHarness : WindowHarness {
   virtual std::array<int, 4> geometry(const std::string& name) = 0;
   virtual bool fixedSize() = 0;
   virtual std::string listed(int i) = 0;
-  virtual std::string reportInto(const std::string& dir) = 0;
   virtual bool helpOpen() = 0;
   virtual std::string tooltip(const std::string& name) = 0;
 };

@@ -65,10 +65,6 @@ class QtHarness : public RealWindowHarness {
   std::string listed(int i) override {
     return static_cast<QComboBox*>(control("zjxs"))->itemText(i).toStdString();
   }
-  std::string reportInto(const std::string& dir) override {
-    program.shell().reports = {dir + "Quarnel书.txt", ""};
-    return program.shell().reports.path;
-  }
   bool helpOpen() override { return program.help().isLoaded(); }
   std::string tooltip(const std::string& name) override {
     return control(name)->toolTip().toStdString();

@@ -15,9 +15,10 @@ class MemoryHarness : public WindowHarness {
  public:
   Window& window() override { return w_; }
   Shell& shell() override { return program_.shell; }
-  void pick(const std::string& option) override {
-    w_.select(option);
-    option == "optwq" ? optwq_Click(w_) : Optnq_Click(w_);
+  void pick(const std::string& name) override {  // through the event table, as the user's click
+    const bool help = name == "cmdoff";
+    if (!help && findControl(mainWindow(), name)->kind == Kind::Option) w_.select(name);
+    raise(program_.shell, help ? "frmhelp" : "frmmain", name, Event::Click);
   }
   void type(const std::string& field, const std::string& utf8) override {
     for (std::size_t k = 0; k < utf8.size();) {

@@ -84,10 +84,6 @@ class Win32Harness : public RealWindowHarness {
     wchar_t entry[64] = L"";  // stays empty past the end
     return SendMessageW(w.control("zjxs"), CB_GETLBTEXT, i, (LPARAM)entry), utf8(entry);
   }
-  std::string reportInto(const std::string& dir) override {
-    p.shell().reports = {dir + "Quarnel书.txt", ""};
-    return p.shell().reports.path;
-  }
   bool helpOpen() override { return p.help().isLoaded(); }
   std::string tooltip(const std::string& name) override {  // of the main window's tooltip control
     HWND tip = nullptr, control = w.control(name);

@@ -1,0 +1,91 @@
+#include "batch/usage.h"
+
+#include "batch/columns.h"
+#include "calc/fields.h"
+#include "report/report_path.h"
+
+namespace quarnel {
+namespace {
+
+// Each column: its names, then its unit.
+std::string columnList() {
+  std::string list;
+  for (const FieldNames& f : fieldNames()) {
+    list += "  ";
+    for (const std::string& name : f.names) list += (name == f.field ? "" : " / ") + name;
+    const std::string unit = field(f.field).unit;
+    list += (unit.empty() ? "" : "  (" + unit + ")") + "\n";
+  }
+  return list + "  " + kWallColumns[0] + " / " + kWallColumns[1] +
+         ": 外墙 / 内墙 / exterior / interior\n";
+}
+
+// The inputs that must have a value, and the inputs that take a narrower range than "not
+// negative", as the field table says.
+std::string required() {
+  std::string list;
+  for (const Field* f : fieldsOf(FieldKind::Input))
+    if (!f->table.emptyIsNone && std::string(f->text).empty())
+      list += (list.empty() ? "" : "、") + wordsOf(*f);
+  return list;
+}
+std::string narrower() {
+  std::string list;
+  for (const Field* f : fieldsOf(FieldKind::Input)) {
+    if (f->table.whole) list += "；" + wordsOf(*f) + "为整数";
+    if (f->table.leastExcluded) list += "；" + wordsOf(*f) + "大于 0 且不大于 1";
+  }
+  return list;
+}
+
+}  // namespace
+
+std::string usageText() {
+  return "用法 Usage: quarnel-batch [选项 options] 表格.csv\n"
+         "\n"
+         "按表格逐条计算墙轴线，把整张表的计算书一次追加到计算书文件，与在窗口中逐条输入、\n"
+         "点“计  算”和“生成计算书”所得完全相同；任何一行有错则什么也不写入。\n"
+         "Calculates every wall axis of a CSV table and appends the report of the whole table in\n"
+         "one piece, exactly as typing the axes into the window would; nothing if any line fails.\n"
+         "\n"
+         "表格 Table: CSV（UTF-8 或 GBK），第一行为列名，以后每行一条轴线。\n"
+         "the first line names the columns, then one axis per line.\n"
+         "* 数值单元格只能写数字（可有正负号、小数点和指数，如 1.2E+01）；空单元格沿用上一行，\n"
+         "  缺少的列取窗口的默认值。例：「65%」不是数字，写成小数，例如 0.65\n"
+         "  A number cell holds a plain number; an empty cell keeps the line above, a missing\n"
+         "  column the window's default; anything else (65%, 1,234.5, ３.６, #REF!) is an error.\n"
+         "* 数值不能为负数" +
+         narrower() + "。\n  " + required() +
+         "\n  必须有数值。例：「4.5」应为整数\n"
+         "  No negative numbers, the ranges above, and these inputs must have a value.\n"
+         "* 每行都要写轴线号（轴线号不沿用上一行），重复的轴线号给出提示；只有空白的行跳过。\n"
+         "  例：没有轴线号（轴线号不沿用上一行）\n"
+         "  Every axis has its own label (a repeated one is warned of); blank lines are skipped.\n"
+         "* 列名可带窗口上的单位，如 墙长度(m)、砖墙容重[kN/m3]；备注、说明和以 # 开头的列不读。\n"
+         "  例：列「墙长度(mm)」的单位应为 m\n"
+         "  A column name may carry its unit; notes columns (备注, 说明, #...) are not read.\n"
+         "* 某条轴线的基本数据（砖墙容重至女儿墙线荷载）与上一个表头不同时，计算书在它前面\n"
+         "  再写一次表头。Where the basic data change, the report states them again.\n"
+         "* -o 不能是表格本身；表格不能是文件夹；结果无法输出时退出状态为 1。\n"
+         "  例：quarnel-batch: 计算书文件 表格.csv 就是表格 表格.csv\n"
+         "  -o may not name the table; a folder is no table; results that cannot be written\n"
+         "  to the standard output make the exit status 1.\n"
+         "\n"
+         "  -o 文件 FILE     计算书写入该文件 append the report to FILE (default " +
+         reportPathShown() +
+         ")\n"
+         "  -n, --dry-run    只计算，不写计算书 calculate only, append nothing\n"
+         "  --csv            结果输出为 CSV print the results as CSV (UTF-8 with BOM)\n"
+         "  -r, --results 文件 FILE\n"
+         "                   结果写入该文件（UTF-8 带 BOM）write the results to FILE (UTF-8 with "
+         "BOM)\n"
+         "  -                从标准输入读表格 read the table from standard input\n"
+         "  --help, --version\n"
+         "退出状态 Exit status: 0 成功 done, 1 表格有错 failed (nothing appended), 2 用法错误 "
+         "usage\n"
+         "\n"
+         "列名（单位）Columns (unit):\n" +
+         columnList();
+}
+
+}  // namespace quarnel
