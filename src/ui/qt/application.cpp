@@ -6,13 +6,14 @@
 #include <QPixmap>
 #include <QTranslator>
 
+#include "quarnel/version.h"
 #include "res/icon_xpm.h"
 
 namespace quarnel {
 
 void setUpApplication(QApplication& app) {
   QApplication::setApplicationName(QStringLiteral("Quarnel"));
-  QApplication::setApplicationVersion(QStringLiteral("2.00.0010"));
+  QApplication::setApplicationVersion(QLatin1String(kVersion));
   const QLocale chinese(QLocale::Chinese, QLocale::China);
   QLocale::setDefault(chinese);
   auto* qtTexts = new QTranslator(&app);
