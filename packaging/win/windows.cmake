@@ -53,9 +53,14 @@ add_test(NAME windows_batch_exe COMMAND ${win_dir}/check_exe.sh ${CMAKE_OBJDUMP}
 add_test(NAME windows_zip COMMAND ${win_dir}/check_zip.sh ${CMAKE_COMMAND} ${CMAKE_OBJDUMP}
                                   ${CMAKE_RC_COMPILER} ${changelog} ${zip} ${package_name})
 # Installed silently under Wine, started from its Start-menu entry, quarnel-batch.exe run from the
-# installed folder, uninstalled (needs a display).
-add_test(NAME windows_installer COMMAND ${win_dir}/install_test.sh ${setup} ${stage}/quarnel.exe
-                                        ${stage}/quarnel-batch.exe)
+# installed folder and from its shortcut, uninstalled (needs a display).
+add_test(NAME windows_installer COMMAND ${win_dir}/install_test.sh ${changelog} ${setup}
+                                        ${stage}/quarnel.exe ${stage}/quarnel-batch.exe)
+# The finish page starts nothing: a program started by the installer would run with its
+# administrator's rights.
+add_test(NAME windows_installer_starts_nothing
+         COMMAND sh -c "! grep -nE '^[[:space:]]*(!define[[:space:]]+MUI_FINISHPAGE_RUN|Exec)' \"$0\""
+                 ${win_dir}/quarnel.nsi)
 set_tests_properties(windows_exe windows_batch_exe windows_zip windows_installer
-                     PROPERTIES LABELS package)
+                     windows_installer_starts_nothing PROPERTIES LABELS package)
 set_tests_properties(windows_installer PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
