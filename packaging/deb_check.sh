@@ -88,6 +88,8 @@ grep -qx 'Exec=quarnel' "$entry" || fail "command of the menu entry"
 metainfo="$root/usr/share/metainfo/$id.metainfo.xml"
 appstreamcli validate --pedantic --no-net "$metainfo" >"$tmp/metainfo.log" 2>&1 &&
   ! grep -E '^[EWIP]: ' "$tmp/metainfo.log" || { cat "$tmp/metainfo.log" >&2; fail "metainfo"; }
+grep -q "^ *<release version=\"$(field Version)\" " "$metainfo" ||
+  fail "the metainfo's releases do not name the package's version"
 appstreamcli compose --no-net --origin=quarnel --result-root="$tmp/catalog" "$root" \
   >"$tmp/compose.log" 2>&1 || { cat "$tmp/compose.log" >&2; fail "AppStream catalog"; }
 catalog=$(gzip -dc "$tmp/catalog/usr/share/swcatalog/xml/quarnel.xml.gz")
