@@ -1,23 +1,39 @@
 # Installing the program like a desktop program, and its Debian package:
 #   cmake --install build --prefix /usr      cpack --config build/CPackConfig.cmake -G DEB
-# installs /usr/bin/quarnel, the menu entry, the icon in the hicolor theme at 16, 32, 48, 64, 128
-# and 256 pixels, and the AppStream metainfo; /usr/bin/quarnel-batch with its manual page and the
-# example table. Included from the top-level CMakeLists.txt.
+# installs /usr/bin/quarnel and /usr/bin/quarnel-batch with their manual pages, the menu entry and
+# the AppStream metainfo under the component ID io.github.quarnel.quarnel, the icon in the hicolor
+# theme at 16, 32, 48, 64, 128 and 256 pixels, and in /usr/share/doc/quarnel the example table,
+# the copyright file and the changelog. Included from the top-level CMakeLists.txt.
 include(GNUInstallDirs)
+set(QUARNEL_APP_ID io.github.quarnel.quarnel)
 
 install(TARGETS quarnel quarnel-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The manual page of quarnel-batch, compressed as Debian keeps manual pages (no name, no time).
-set(batch_man ${CMAKE_BINARY_DIR}/quarnel-batch.1.gz)
-add_custom_command(OUTPUT ${batch_man}
-                   COMMAND gzip -9nc ${CMAKE_CURRENT_LIST_DIR}/quarnel-batch.1 > ${batch_man}
-                   DEPENDS ${CMAKE_CURRENT_LIST_DIR}/quarnel-batch.1)
-add_custom_target(batch_manual ALL DEPENDS ${batch_man})
-install(FILES ${batch_man} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${PROJECT_SOURCE_DIR}/docs/example-building.csv DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/quarnel.desktop
+# The manual pages, with the version written in, and the changelog, compressed as Debian keeps
+# them (gzip -9n: no name, no time) into build/packaging/.
+set(packaging_dir ${CMAKE_BINARY_DIR}/packaging)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/quarnel.1 ${packaging_dir}/quarnel.1 @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/quarnel-batch.1 ${packaging_dir}/quarnel-batch.1 @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog ${packaging_dir}/changelog COPYONLY)
+set(packaging_gz)
+foreach(file quarnel.1 quarnel-batch.1 changelog)
+  add_custom_command(OUTPUT ${packaging_dir}/${file}.gz
+                     COMMAND gzip -9nc ${packaging_dir}/${file} > ${packaging_dir}/${file}.gz
+                     DEPENDS ${packaging_dir}/${file})
+  list(APPEND packaging_gz ${packaging_dir}/${file}.gz)
+endforeach()
+add_custom_target(packaging_files ALL DEPENDS ${packaging_gz})
+install(FILES ${packaging_dir}/quarnel.1.gz ${packaging_dir}/quarnel-batch.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/example-building.csv ${CMAKE_CURRENT_LIST_DIR}/copyright
+              ${packaging_dir}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${QUARNEL_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/quarnel.metainfo.xml
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/${QUARNEL_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# What lintian reports that has no honest fix, each with its reason (see the file).
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/lintian-overrides RENAME quarnel
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides)
 
 # The 16 and 32 pixel images are the program's own; the larger ones are rendered from the same
 # drawing by packaging/render_icons.py.
@@ -35,16 +51,19 @@ set(CPACK_PACKAGE_NAME quarnel)
 set(CPACK_PACKAGE_VENDOR "Quarnel developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "load calculator for brick-masonry walls (砖混)")
+# The long description as Debian shows it: lines within 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Computes, for one wall axis of a brick-masonry building, the dead load, the live load, the
-reduced live load and the design value in kN per metre of wall, and appends a plain-text
-calculation report of each axis to one file (GBK, CR LF). A Qt 6 desktop program whose texts
-are all Simplified Chinese; and quarnel-batch, which appends the reports of a whole building from
-a CSV table of axes, exactly as typing them into the window would.")
+    "Computes, for one wall axis of a brick-masonry building, the dead load, the
+live load, the reduced live load and the design value in kN per metre of wall,
+and appends a plain-text calculation report of each axis to one file (GBK,
+CR LF). A Qt 6 desktop program whose texts are all Simplified Chinese; and
+quarnel-batch, which appends the reports of a whole building from a CSV table
+of axes, exactly as typing them into the window would.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The project has no mail host of its own; lintian-overrides says so.
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quarnel developers <quarnel@invalid>")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # The Qt 6 libraries and the xcb platform plugin, Qt's own texts in Simplified Chinese, and a
@@ -56,7 +75,7 @@ string(REPLACE ";" "" CPACK_DEBIAN_PACKAGE_DEPENDS "${CPACK_DEBIAN_PACKAGE_DEPEN
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-arphic-ukai)
 include(CPack)
 
-# The package built, inspected, unpacked and started (needs dpkg, Xvfb, xwininfo,
-# desktop-file-validate and appstreamcli).
+# The package built, checked by lintian, inspected, unpacked and started (needs dpkg, lintian,
+# Xvfb, xwininfo, desktop-file-validate, appstreamcli and its compose addon).
 add_test(NAME deb_package COMMAND ${CMAKE_CURRENT_LIST_DIR}/deb_check.sh ${CMAKE_BINARY_DIR})
 set_tests_properties(deb_package PROPERTIES LABELS package TIMEOUT 300)

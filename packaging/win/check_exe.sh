@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Checks a built quarnel.exe, or with "console" quarnel-batch.exe, without running it:
-#   check_exe.sh OBJDUMP WINDRES EXE [console]
+#   check_exe.sh OBJDUMP WINDRES CHANGELOG EXE [console]
 # - a 64-bit (x86-64) program of the Windows GUI subsystem (the console subsystem with "console");
 # - its import table names only DLLs that come with Windows (so the C++ runtime, libgcc and
 #   winpthread are linked in statically, and no toolkit DLL is needed), and no function that
 #   Windows 7 to 8.1 lack;
-# - its version record: 2.0.0.10 numeric, "2.00.0010", the names (quarnel-batch's own internal and
-#   file name), the Chinese (PRC) Unicode block;
-# - one icon group of a 32 x 32 and a 16 x 16 image in 16 colours, and the application manifest.
+# - its version record: the release at the top of CHANGELOG, 2.0.0.10 numeric and "2.00.0010" as
+#   text, the names (quarnel-batch's own internal and file name), the Chinese (PRC) Unicode block;
+# - one icon group of a 32 x 32 and a 16 x 16 image in 16 colours, and the application manifest of
+#   the release, with per-monitor DPI awareness v2 falling back to v1 ("PerMonitorV2, PerMonitor")
+#   and the older "true/pm".
 set -uo pipefail
-objdump=$1 windres=$2 exe=$3 kind=${4:-gui}
+objdump=$1 windres=$2 changelog=$3 exe=$4 kind=${5:-gui}
+source "$(dirname "$0")/release.sh"
+release_of "$changelog" || exit 1
+shown=${release_shown//./\.} dotted=${release//./\.}  # as regular expressions
 # What tells the two programs apart: subsystem, a function each must import, the names.
 if [ "$kind" = console ]; then
   subsystem=3 kind_name="console" needs=WriteConsoleW internal=quarnel-batch original='quarnel-batch\.exe'
@@ -56,11 +61,11 @@ rc=$("$windres" -i "$exe" -O rc 2>&1) || { echo "FAIL: $windres cannot read the 
 expect() { # expect DESCRIPTION EXTENDED-REGEX
   grep -qE "$2" <<<"$rc" || fail "$1 (no line matching: $2)"
 }
-expect "numeric file version" '^ FILEVERSION 2, 0, 0, 10$'
-expect "numeric product version" '^ PRODUCTVERSION 2, 0, 0, 10$'
+expect "numeric file version" "^ FILEVERSION $release_numbers\$"
+expect "numeric product version" "^ PRODUCTVERSION $release_numbers\$"
 expect "string block Chinese (PRC), Unicode" '^    BLOCK "080404B0"$'
 expect "translation 0x0804, code page 1200" 'VALUE "Translation", 0x804, 1200$'
-for value in 'FileVersion", "2\.00\.0010' 'ProductVersion", "2\.00\.0010' 'ProductName", "Quarnel' \
+for value in "FileVersion\", \"$shown" "ProductVersion\", \"$shown" 'ProductName", "Quarnel' \
   "InternalName\", \"$internal" "OriginalFilename\", \"$original"; do
   expect "version string ${value%%\"*}" "^      VALUE \"$value\"\$"
 done
@@ -71,7 +76,8 @@ expect "32 x 32 icon image in 16 colours" '"\\040\\040\\020\\000", 1, 4,'
 expect "16 x 16 icon image in 16 colours" '"\\020\\020\\020\\000", 1, 4,'
 expect "application manifest" '^1 24 /\* RT_MANIFEST \*/$'
 for entry in 'Microsoft\.Windows\.Common-Controls""? version=""6\.0\.0\.0' 'level=""asInvoker' \
-  '>PerMonitorV2<' '>true/pm<' '35138b9a-5d96-4fbd-8e2d-a2440225f93a' \
+  '>PerMonitorV2, PerMonitor<' '>true/pm<' "name=\"\"Quarnel\\.Quarnel\"\" version=\"\"$dotted\"\"" \
+  '35138b9a-5d96-4fbd-8e2d-a2440225f93a' \
   '8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a'; do
   expect "manifest entry $entry" "$entry"
 done

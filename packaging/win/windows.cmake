@@ -10,6 +10,15 @@ set(stage ${CMAKE_BINARY_DIR}/package/${package_name})
 set(zip ${CMAKE_BINARY_DIR}/${package_name}.zip)
 set(setup ${CMAKE_BINARY_DIR}/${package_name}-setup.exe)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
+# Both resource scripts embed the manifest that cmake/version.cmake writes: rebuilt when it changes.
+set_source_files_properties(${PROJECT_SOURCE_DIR}/res/quarnel.rc ${PROJECT_SOURCE_DIR}/res/quarnel-batch.rc
+                            DIRECTORY ${PROJECT_SOURCE_DIR}/src/app ${PROJECT_SOURCE_DIR}/src/batch
+                            PROPERTIES OBJECT_DEPENDS ${QUARNEL_GENERATED_DIR}/quarnel/quarnel.manifest)
+# The read-me of both packages, with the version written in (UTF-8 with BOM, CR LF).
+set(readme ${CMAKE_BINARY_DIR}/package/README.txt)
+configure_file(${win_dir}/README.txt ${readme} @ONLY NEWLINE_STYLE CRLF)
+# The release the packages must agree with: the top entry of the changelog.
+set(changelog ${PROJECT_SOURCE_DIR}/packaging/changelog)
 
 add_custom_command(
   OUTPUT ${zip} ${stage}/quarnel.exe ${stage}/quarnel-batch.exe
@@ -17,37 +26,41 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}
   COMMAND ${CMAKE_STRIP} -o ${stage}/quarnel.exe $<TARGET_FILE:quarnel>
   COMMAND ${CMAKE_STRIP} -o ${stage}/quarnel-batch.exe $<TARGET_FILE:quarnel-batch>
-  COMMAND ${CMAKE_COMMAND} -E copy ${win_dir}/README.txt ${stage}/README.txt
+  COMMAND ${CMAKE_COMMAND} -E copy ${readme} ${stage}/README.txt
   COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip ${package_name}
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/package
-  DEPENDS quarnel quarnel-batch ${win_dir}/README.txt
+  DEPENDS quarnel quarnel-batch ${readme}
   COMMENT "Zip ${package_name}.zip"
   VERBATIM)
 add_custom_command(
   OUTPUT ${setup}
   COMMAND ${QUARNEL_MAKENSIS} -INPUTCHARSET UTF8 -V2 -DVERSION=${PROJECT_VERSION}
-          -DEXE=${stage}/quarnel.exe -DBATCH=${stage}/quarnel-batch.exe -DREADME=${win_dir}/README.txt
+          -DEXE=${stage}/quarnel.exe -DBATCH=${stage}/quarnel-batch.exe -DREADME=${readme}
           -DICON=${PROJECT_SOURCE_DIR}/res/quarnel.ico -DOUTFILE=${setup} ${win_dir}/quarnel.nsi
-  DEPENDS ${stage}/quarnel.exe ${stage}/quarnel-batch.exe ${win_dir}/quarnel.nsi ${win_dir}/README.txt
+  DEPENDS ${stage}/quarnel.exe ${stage}/quarnel-batch.exe ${win_dir}/quarnel.nsi ${readme}
           ${PROJECT_SOURCE_DIR}/res/quarnel.ico
   COMMENT "NSIS installer ${package_name}-setup.exe"
   VERBATIM)
 add_custom_target(windows_packages ALL DEPENDS ${zip} ${setup})
 
 # quarnel.exe and the console program quarnel-batch.exe: x86-64, only Windows' own DLLs, the
-# version record, icon and manifest; the same checks for the programs in the zip, whose contents
-# are listed.
+# version record of the changelog's release, icon and manifest; the same checks for the programs
+# in the zip, whose contents are listed.
 add_test(NAME windows_exe COMMAND ${win_dir}/check_exe.sh ${CMAKE_OBJDUMP} ${CMAKE_RC_COMPILER}
-                                  $<TARGET_FILE:quarnel>)
+                                  ${changelog} $<TARGET_FILE:quarnel>)
 add_test(NAME windows_batch_exe COMMAND ${win_dir}/check_exe.sh ${CMAKE_OBJDUMP} ${CMAKE_RC_COMPILER}
-                                        $<TARGET_FILE:quarnel-batch> console)
+                                        ${changelog} $<TARGET_FILE:quarnel-batch> console)
 add_test(NAME windows_zip COMMAND ${win_dir}/check_zip.sh ${CMAKE_COMMAND} ${CMAKE_OBJDUMP}
-                                  ${CMAKE_RC_COMPILER}
-                                  ${zip} ${package_name})
+                                  ${CMAKE_RC_COMPILER} ${changelog} ${zip} ${package_name})
 # Installed silently under Wine, started from its Start-menu entry, quarnel-batch.exe run from the
-# installed folder, uninstalled (needs a display).
-add_test(NAME windows_installer COMMAND ${win_dir}/install_test.sh ${setup} ${stage}/quarnel.exe
-                                        ${stage}/quarnel-batch.exe)
+# installed folder and from its shortcut, uninstalled (needs a display).
+add_test(NAME windows_installer COMMAND ${win_dir}/install_test.sh ${changelog} ${setup}
+                                        ${stage}/quarnel.exe ${stage}/quarnel-batch.exe)
+# The finish page starts nothing: a program started by the installer would run with its
+# administrator's rights.
+add_test(NAME windows_installer_starts_nothing
+         COMMAND sh -c "! grep -nE '^[[:space:]]*(!define[[:space:]]+MUI_FINISHPAGE_RUN|Exec)' \"$0\""
+                 ${win_dir}/quarnel.nsi)
 set_tests_properties(windows_exe windows_batch_exe windows_zip windows_installer
-                     PROPERTIES LABELS package)
+                     windows_installer_starts_nothing PROPERTIES LABELS package)
 set_tests_properties(windows_installer PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)

@@ -8,10 +8,9 @@
 #include <string>
 #include <vector>
 
-namespace quarnel {
+#include "quarnel/version.h"
 
-// The version of the programs.
-inline constexpr const char* kVersion = "2.00.0010";
+namespace quarnel {
 
 // Exit statuses.
 enum BatchStatus { kBatchDone = 0, kBatchFailed = 1, kBatchUsage = 2 };

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QTranslator>
 
+#include "quarnel/version.h"
 #include "res/icon_xpm.h"
 #include "ui/fonts.h"
 
@@ -22,7 +23,7 @@ QStringList families(const FontFamilies& font) {
 
 void setUpApplication(QApplication& app) {
   QApplication::setApplicationName(QStringLiteral("Quarnel"));
-  QApplication::setApplicationVersion(QStringLiteral("2.00.0010"));
+  QApplication::setApplicationVersion(QLatin1String(kVersion));
   const QLocale chinese(QLocale::Chinese, QLocale::China);
   QLocale::setDefault(chinese);
   auto* qtTexts = new QTranslator(&app);
