@@ -33,7 +33,10 @@ enum class Key { Tab, ShiftTab, Down, Return };
 // focus; geometry(name) left, top, width and height in pixels at 96 dpi, "" the client area;
 // fixedSize() the main window cannot be resized; listed(i) entry i of zjxs's list, "" past its end;
 // reportInto(dir) makes the report click write into the folder dir and gives the file's path;
-// helpOpen() whether the help window is loaded; tooltip(name) the tooltip the control shows.
+// helpOpen() whether the help window is loaded; tooltip(name) the tooltip the control shows;
+// accessibleName(name) what the platform's accessibility interface names the control (txthelp: the
+// help window's); labelOf(field) the text of the label that names the field to assistive
+// technology.
 struct RealWindowHarness : WindowHarness {
   virtual void guard(const std::function<void()>& handler) = 0;
   virtual void press(Key key) = 0;
@@ -43,6 +46,8 @@ struct RealWindowHarness : WindowHarness {
   virtual std::string reportInto(const std::string& dir) = 0;
   virtual bool helpOpen() = 0;
   virtual std::string tooltip(const std::string& name) = 0;
+  virtual std::string accessibleName(const std::string& name) = 0;
+  virtual std::string labelOf(const std::string& field) = 0;
 };
 
 struct Implementation {
