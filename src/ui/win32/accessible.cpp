@@ -14,13 +14,12 @@ const IID kIAccessible = {
 // The subclass identifiers of this file.
 constexpr UINT_PTR kNamed = 10, kTabLeaves = 11;
 
-// The functions a named object needs, from the system folder's DLLs, loaded when a screen reader
-// first asks: the program loads none of them at start.
+// The functions a named object needs from the system folder's oleacc.dll and oleaut32.dll,
+// loaded when a screen reader first asks: the program loads neither at start.
 struct AccessibilityDlls {
   decltype(&CreateStdAccessibleObject) standardObject = nullptr;
   decltype(&LresultFromObject) reference = nullptr;
   decltype(&SysAllocString) newString = nullptr;
-  decltype(&CoInitializeEx) initializeCom = nullptr;
 };
 
 HMODULE systemDll(const wchar_t* name) {
@@ -38,16 +37,14 @@ Function lookUp(HMODULE dll, const char* name) {
 
 const AccessibilityDlls& dlls() {
   static const AccessibilityDlls loaded = [] {
-    HMODULE oleacc = systemDll(L"oleacc.dll"), oleaut32 = systemDll(L"oleaut32.dll"),
-            ole32 = systemDll(L"ole32.dll");
+    HMODULE oleacc = systemDll(L"oleacc.dll"), oleaut32 = systemDll(L"oleaut32.dll");
     AccessibilityDlls d;
     d.standardObject = lookUp<decltype(d.standardObject)>(oleacc, "CreateStdAccessibleObject");
     d.reference = lookUp<decltype(d.reference)>(oleacc, "LresultFromObject");
     d.newString = lookUp<decltype(d.newString)>(oleaut32, "SysAllocString");
-    d.initializeCom = lookUp<decltype(d.initializeCom)>(ole32, "CoInitializeEx");
     // The windows' thread becomes the single-threaded apartment that hands the objects out; it
     // stays one until the program ends.
-    if (d.initializeCom) d.initializeCom(nullptr, COINIT_APARTMENTTHREADED);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     return d;
   }();
   return loaded;
