@@ -22,6 +22,7 @@ struct AccessibilityDlls {
   decltype(&SysAllocString) newString = nullptr;
 };
 
+// The DLL of that name from the system folder, loaded; nullptr when it cannot be.
 HMODULE systemDll(const wchar_t* name) {
   wchar_t folder[MAX_PATH];
   UINT n = GetSystemDirectoryW(folder, MAX_PATH);
@@ -29,12 +30,14 @@ HMODULE systemDll(const wchar_t* name) {
   return LoadLibraryW((std::wstring(folder, n) + L"\\" + name).c_str());
 }
 
+// The function of that name in the DLL, or nullptr.
 template <typename Function>
 Function lookUp(HMODULE dll, const char* name) {
   if (!dll) return nullptr;
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(dll, name)));
 }
 
+// The functions, looked up once.
 const AccessibilityDlls& dlls() {
   static const AccessibilityDlls loaded = [] {
     HMODULE oleacc = systemDll(L"oleacc.dll"), oleaut32 = systemDll(L"oleaut32.dll");
@@ -172,6 +175,7 @@ class NamedObject final : public IAccessible, public IOleWindow {
   LONG references_ = 1;
 };
 
+// A named control: answers WM_GETOBJECT for its client area with a NamedObject.
 LRESULT CALLBACK namedProc(HWND control, UINT message, WPARAM wp, LPARAM lp, UINT_PTR,
                            DWORD_PTR data) {
   const auto* name = reinterpret_cast<const std::wstring*>(data);
@@ -194,6 +198,7 @@ LRESULT CALLBACK namedProc(HWND control, UINT message, WPARAM wp, LPARAM lp, UIN
   return DefSubclassProc(control, message, wp, lp);
 }
 
+// A multi-line edit control that leaves Tab to the dialog manager.
 LRESULT CALLBACK tabLeavesProc(HWND edit, UINT message, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
   if (message == WM_GETDLGCODE) {
     LRESULT wanted = DefSubclassProc(edit, message, wp, lp);
