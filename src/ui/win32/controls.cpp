@@ -32,9 +32,10 @@ int firstTabIndex(const WindowDesc& desc, const std::string& frame) {
 
 // The dialog manager walks the controls in the order they were created, going into each frame
 // where it stands. Since the tab indexes of the controls of each frame follow one another,
-// creating the focusable controls by tab index, each frame just before its first one, and the
-// labels and lines last gives the keyboard order of the tab indexes. A field's caption label is
-// created just before its box: the label created just before a control names it to a screen reader.
+// creating the focusable controls by tab index, each frame just before its first one, each
+// field's caption label just before its box (the label created just before a control names it to a
+// screen reader; a label takes no focus), and the other labels and lines last gives the keyboard
+// order of the tab indexes.
 std::vector<const Control*> creationOrder(const WindowDesc& desc) {
   std::vector<long long> captionOf(desc.controls.size(), -1);  // the tab index of the box
   for (const Control& c : desc.controls)
