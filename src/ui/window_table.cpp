@@ -208,9 +208,11 @@ std::vector<Control> mainControls() {
     Control caption = ofField(Kind::Label, p.label, f, p.container, f.caption, p.labelAt);
     if (p.labelAlwaysShown) caption.wall = std::nullopt, caption.visible = true;
     labels.push_back(caption);
-    if (p.unitLabel)
+    if (p.unitLabel) {
       labels.push_back(ofField(Kind::Label, p.unitLabel, f, p.container,
                                "[" + std::string(f.unit) + "]", p.unitAt));
+      labels.back().unitLabel = true;
+    }
   }
   // The header flag of the report: never shown, never typed into.
   Control counter = placed(Kind::TextBox, "counter", "Frame6", "1", {225, 435, 285, 270}, 69);
@@ -270,6 +272,22 @@ const WindowDesc& helpWindow() {
 const Control* findControl(const WindowDesc& window, std::string_view name) {
   for (const Control& c : window.controls)
     if (c.name == name) return &c;
+  return nullptr;
+}
+
+std::string accessibleName(const Field& f) {
+  return *f.unit ? wordsOf(f) + " (" + f.unit + ")" : wordsOf(f);
+}
+
+std::string accessibleName(const WindowDesc& window, const Control& c) {
+  if (c.multiLine) return window.caption;
+  return !c.field.empty() && c.kind != Kind::Label ? accessibleName(field(c.field)) : "";
+}
+
+const Control* captionLabel(const WindowDesc& window, const Control& box) {
+  if (box.field.empty() || box.kind == Kind::Label) return nullptr;
+  for (const Control& c : window.controls)
+    if (c.kind == Kind::Label && c.field == box.field && !c.unitLabel) return &c;
   return nullptr;
 }
 

@@ -30,6 +30,7 @@ struct Control {
   std::string tooltip;
   std::vector<std::string> items;  // the list of the combo box
   std::string field;               // the field whose box, caption or unit it is; "" for none
+  bool unitLabel = false;          // a field's label that shows its unit, not its caption
   // The wall type that shows the control (nothing: both); for an option, the wall type it selects.
   std::optional<WallType> wall;
 };
@@ -54,6 +55,15 @@ const WindowDesc& mainWindow();
 const WindowDesc& helpWindow();
 // The control of that name, or nullptr.
 const Control* findControl(const WindowDesc& window, std::string_view name);
+
+// What a screen reader calls the field: its words, and its unit in parentheses where it has one
+// ("墙长度 (m)", "轴线另侧隔墙数量").
+std::string accessibleName(const Field& f);
+// The name a screen reader is given for a control beyond its own text: a field's box the name of
+// its field, the help text the title of its window; "" for every other control.
+std::string accessibleName(const WindowDesc& window, const Control& c);
+// The caption label of a field's box, or nullptr when the control is no field's box.
+const Control* captionLabel(const WindowDesc& window, const Control& box);
 
 // Whether the control takes the keyboard focus: it has a tab index and is not a frame, label or
 // line.

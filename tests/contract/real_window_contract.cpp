@@ -2,6 +2,7 @@
 #include <stdexcept>
 
 #include "../common/test_support.h"
+#include "ui/window_table.h"
 #include "window_contract.h"
 
 namespace quarnel::test {
@@ -71,6 +72,28 @@ TEST_P(RealWindowContract, ButtonsReachTheirHandlers) {
   ASSERT_TRUE(h->helpOpen());
   h->pick("cmdoff");
   EXPECT_FALSE(h->helpOpen());
+}
+
+// What a screen reader says for each field: its caption label, and its name with the unit.
+TEST_P(RealWindowContract, EachFieldIsLabelledByItsCaptionAndNamedWithItsUnit) {
+  auto h = make();
+  for (const Field& f : fields()) {
+    EXPECT_EQ(h->labelOf(f.name), f.caption) << f.name;
+    EXPECT_EQ(h->accessibleName(f.name), accessibleName(f)) << f.name;
+  }
+}
+
+// The help text is named after its window; Tab and Shift+Tab leave it for 关  闭 and come back.
+TEST_P(RealWindowContract, TabAndShiftTabLeaveTheHelpText) {
+  auto h = make();
+  h->pick("cmdhelp");
+  EXPECT_EQ(h->accessibleName("txthelp"), "使用说明");
+  std::string seen = h->focus();
+  for (Key key : {Key::Tab, Key::Tab, Key::ShiftTab, Key::ShiftTab}) {
+    h->press(key);
+    seen += " " + h->focus();
+  }
+  EXPECT_EQ(seen, "txthelp cmdoff txthelp cmdoff txthelp");
 }
 
 TEST_P(RealWindowContract, AFailingHandlerIsCaughtAtTheEventBoundary) {

@@ -32,7 +32,10 @@ enum class Key { Tab, ShiftTab, Down, Return };
 // guard(handler) runs a handler inside the event boundary; press(key) in the control with the
 // focus; geometry(name) left, top, width and height in pixels at 96 dpi, "" the client area;
 // fixedSize() the main window cannot be resized; listed(i) entry i of zjxs's list, "" past its end;
-// helpOpen() whether the help window is loaded; tooltip(name) the tooltip the control shows.
+// helpOpen() whether the help window is loaded; tooltip(name) the tooltip the control shows;
+// accessibleName(name) what the platform's accessibility interface names the control (txthelp: the
+// help window's); labelOf(field) the text of the label that names the field to assistive
+// technology.
 struct RealWindowHarness : WindowHarness {
   virtual void guard(const std::function<void()>& handler) = 0;
   virtual void press(Key key) = 0;
@@ -41,6 +44,8 @@ struct RealWindowHarness : WindowHarness {
   virtual std::string listed(int i) = 0;
   virtual bool helpOpen() = 0;
   virtual std::string tooltip(const std::string& name) = 0;
+  virtual std::string accessibleName(const std::string& name) = 0;
+  virtual std::string labelOf(const std::string& field) = 0;
 };
 
 struct Implementation {

@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -31,13 +34,18 @@ class QtHarness : public RealWindowHarness {
     timer_.start(5);
   }
   QWidget& main() { return program.mainWidget(); }
-  QWidget* control(const std::string& name) {  // cmdoff: the help window's
-    if (name == "cmdoff") return program.help().widget()->findChild<QWidget*>("cmdoff");
+  QWidget* control(const std::string& name) {  // cmdoff and txthelp: the help window's
+    if (name == "cmdoff" || name == "txthelp")
+      return program.help().widget()->findChild<QWidget*>(QString::fromStdString(name));
     return &program.main().widget(name);
   }
   Window& window() override { return program.main(); }
   Shell& shell() override { return program.shell(); }
-  void pick(const std::string& name) override { QTest::mouseClick(control(name), Qt::LeftButton); }
+  void pick(const std::string& name) override {
+    QTest::mouseClick(control(name), Qt::LeftButton);
+    if (name == "cmdhelp" && !QTest::qWaitForWindowActive(program.help().widget()))
+      throw std::runtime_error("the help window is not active");
+  }
   void type(const std::string& field, const std::string& utf8) override {
     control(field)->setFocus();
     for (QChar c : QString::fromStdString(utf8)) {
@@ -46,8 +54,9 @@ class QtHarness : public RealWindowHarness {
     }
   }
   bool onScreen(const std::string& name) override { return control(name)->isVisibleTo(&main()); }
-  std::string focus() override {  // a combo box's line edit counts as the combo box
-    QWidget* w = main().focusWidget();
+  std::string focus() override {  // in the active window; a combo box's line edit counts as it
+    QWidget* w =
+        (QApplication::activeWindow() ? QApplication::activeWindow() : &main())->focusWidget();
     while (w && w->objectName().isEmpty()) w = w->parentWidget();
     return w ? w->objectName().toStdString() : "";
   }
@@ -68,6 +77,19 @@ class QtHarness : public RealWindowHarness {
   bool helpOpen() override { return program.help().isLoaded(); }
   std::string tooltip(const std::string& name) override {
     return control(name)->toolTip().toStdString();
+  }
+  std::string accessibleName(const std::string& name) override {  // a combo box's: its edit field's
+    QWidget* w = control(name);
+    if (auto* box = qobject_cast<QComboBox*>(w)) w = box->lineEdit();
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString();
+  }
+  std::string labelOf(const std::string& field) override {  // of the labels among its relations
+    std::string said;
+    for (const auto& [label, relation] :
+         QAccessible::queryAccessibleInterface(control(field))->relations(QAccessible::Label))
+      if (qobject_cast<QLabel*>(label->object()))
+        said += label->text(QAccessible::Name).toStdString();
+    return said;
   }
 
  private:

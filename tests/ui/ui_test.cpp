@@ -1,6 +1,8 @@
 // The in-memory window under the window contract; the key codes of the zrz filter; the help text.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "../common/test_support.h"
 #include "../contract/window_contract.h"
 #include "ui/events.h"
@@ -70,6 +72,27 @@ TEST(EventBoundary, LogsTheReasonAndShowsTheOneBox) {
   ASSERT_EQ(w.warnings().size(), 1u);
   EXPECT_EQ(w.warnings()[0].title + "|" + w.warnings()[0].text,
             std::string("提示|") + kFailureMessage);
+}
+
+// A field's name says its words and unit; the 27 names differ, and no other control has one.
+TEST(AccessibleName, IsTheFieldsWordsAndUnitAndTellsTheFieldsApart) {
+  const std::pair<const char*, const char*> rows[] = {{"zxh", "轴线号"},
+                                                      {"zrz", "砖墙容重 (kn/m3)"},
+                                                      {"gqsl", "每层隔墙数量 (道)"},
+                                                      {"yttccd", "阳台挑出宽度 (m)"},
+                                                      {"ytzcd", "阳台总长度 (m)"},
+                                                      {"gqc1", "轴线一侧隔墙长 (m)"},
+                                                      {"gqds2", "轴线另侧隔墙数量"},
+                                                      {"qcd", "墙长度 (m)"},
+                                                      {"mcmj", "门窗面积 (m2)"},
+                                                      {"dhz", "恒荷载 (kn/m)"},
+                                                      {"hzsjz", "荷载设计值 (kn/m)"}};
+  for (auto [name, said] : rows) EXPECT_EQ(accessibleName(field(name)), said);
+  std::vector<std::string> names;
+  for (const Control& c : mainWindow().controls)
+    if (std::string name = accessibleName(mainWindow(), c); !name.empty()) names.push_back(name);
+  EXPECT_EQ(names.size(), fields().size());
+  EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), fields().size());
 }
 
 // The pieces 1 to 14 of the instructions, each after its run of line breaks, up to the signature;

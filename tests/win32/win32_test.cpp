@@ -1,6 +1,7 @@
 // The Windows windows under both contracts, driven by real messages and keys, and what only they
 // have: screen densities, the paste into zrz, the report, the help window and the program's end.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 #include <shlobj.h>
 #include <windows.h>
 // after windows.h
@@ -34,6 +35,20 @@ void CALLBACK closeBox(HWND, UINT, UINT_PTR timer, DWORD) {
   if (box) KillTimer(nullptr, timer), PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
+// The accessible name a screen reader reads for a window, as the program's objects answer it.
+std::string accessibleName(HWND control) {
+  const IID iAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0, 0xAA, 0, 0x38, 0x9B, 0x71}};
+  IAccessible* object = nullptr;
+  BSTR name = nullptr;
+  VARIANT self{};
+  self.vt = VT_I4, self.lVal = CHILDID_SELF;
+  if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, iAccessible, (void**)&object)))
+    return "(no object)";
+  object->get_accName(self, &name), object->Release();
+  std::string said = name ? utf8(name) : "";
+  return SysFreeString(name), said;
+}
+
 // Keys and characters go to the focused control through the program's message handling.
 class Win32Harness : public RealWindowHarness {
  public:
@@ -58,7 +73,10 @@ class Win32Harness : public RealWindowHarness {
     for (wchar_t c : wide(text)) PostMessageW(GetFocus(), WM_CHAR, c, 1), settle();
   }
   bool onScreen(const std::string& name) override { return w.onScreen(name); }
-  std::string focus() override { return w.focused(); }
+  std::string focus() override {  // in the help window while it has the focus
+    const std::string help = p.help().window() ? p.help().window()->focused() : "";
+    return help.empty() ? w.focused() : help;
+  }
   std::vector<std::string> warnings() override { return boxes; }
   void guard(const std::function<void()>& handler) override { guarded(w, handler); }
   void press(Key key) override {
@@ -95,6 +113,21 @@ class Win32Harness : public RealWindowHarness {
     info.cbSize = TTTOOLINFOW_V2_SIZE, info.hwnd = GetParent(control), info.uId = UINT_PTR(control);
     info.lpszText = text;
     return SendMessageW(tip, TTM_GETTEXTW, 80, LPARAM(&info)), utf8(text);
+  }
+  std::string accessibleName(const std::string& name) override {  // and a combo box's edit field
+    HWND control = name == "txthelp" ? p.help().window()->control(name) : w.control(name);
+    COMBOBOXINFO box{};
+    box.cbSize = sizeof(box);
+    const std::string said = quarnel::test::accessibleName(control);
+    if (GetComboBoxInfo(control, &box) && quarnel::test::accessibleName(box.hwndItem) != said)
+      return "edit field: " + quarnel::test::accessibleName(box.hwndItem);
+    return said;
+  }
+  std::string labelOf(const std::string& field) override {  // the window created just before it
+    HWND before = GetWindow(w.control(field), GW_HWNDPREV);
+    wchar_t kind[16] = L"", text[64] = L"";
+    GetClassNameW(before, kind, 16), GetWindowTextW(before, text, 64);
+    return _wcsicmp(kind, L"static") == 0 ? utf8(text) : "";
   }
 
   Win32Program p;

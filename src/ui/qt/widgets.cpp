@@ -171,6 +171,17 @@ std::unique_ptr<QWidget> buildControls(const WindowDesc& desc) {
     if (!c.visible) w->setVisible(false);
     widgets[c.name] = w;
   }
+  // What a screen reader says: each field's name, and its caption label as its label. (Qt names an
+  // editable combo box by its text on Linux; its edit field, its focus child, carries the name.)
+  for (const Control& c : desc.controls) {
+    if (std::string name = accessibleName(desc, c); !name.empty()) {
+      widgets.at(c.name)->setAccessibleName(qs(name));
+      if (auto* box = qobject_cast<QComboBox*>(widgets.at(c.name)))
+        box->lineEdit()->setAccessibleName(qs(name));
+    }
+    if (const Control* label = captionLabel(desc, c))
+      static_cast<QLabel*>(widgets.at(label->name))->setBuddy(widgets.at(c.name));
+  }
   setKeyboardOrder(desc, widgets);
   return window;
 }

@@ -35,9 +35,9 @@ QRect controlRect(const Control& c);
 
 // Builds the widget of a window with one child widget per control: objectName = control name,
 // placed at its geometry in its container, with its caption or default text, visibility, read-only
-// mode, tooltip and list; the options selected as stored; the keyboard order, with the option set
-// as one stop at its selected option; the focus where the window opens with it. Window flags, size
-// and title are the caller's.
+// mode, tooltip and list; the options selected as stored; each field's accessible name, with its
+// caption label as its buddy; the keyboard order, with the option set as one stop at its selected
+// option; the focus where the window opens with it. Window flags, size and title are the caller's.
 std::unique_ptr<QWidget> buildControls(const WindowDesc& desc);
 
 }  // namespace quarnel

@@ -8,6 +8,7 @@
 #include <limits>
 #include <vector>
 
+#include "ui/win32/accessible.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/win32_window.h"
 
@@ -31,17 +32,25 @@ int firstTabIndex(const WindowDesc& desc, const std::string& frame) {
 
 // The dialog manager walks the controls in the order they were created, going into each frame
 // where it stands. Since the tab indexes of the controls of each frame follow one another,
-// creating the focusable controls by tab index, each frame just before its first one, and the
-// labels and lines last gives the keyboard order of the tab indexes.
+// creating the focusable controls by tab index, each frame just before its first one, each
+// field's caption label just before its box (the label created just before a control names it to a
+// screen reader; a label takes no focus), and the other labels and lines last gives the keyboard
+// order of the tab indexes.
 std::vector<const Control*> creationOrder(const WindowDesc& desc) {
-  std::vector<std::pair<long, const Control*>> keyed;
-  long n = 0;
+  std::vector<long long> captionOf(desc.controls.size(), -1);  // the tab index of the box
+  for (const Control& c : desc.controls)
+    if (const Control* label = captionLabel(desc, c))
+      captionOf[label - desc.controls.data()] = c.tabIndex;
+  std::vector<std::pair<long long, const Control*>> keyed;
+  long long n = 0;
   for (const Control& c : desc.controls) {
-    // A frame just before its first focusable control, each focusable control by its tab index,
-    // then the rest in the order of the table.
-    long key = c.kind == Kind::Frame ? 2L * firstTabIndex(desc, c.name) - 1
-               : takesFocus(c)       ? 2L * c.tabIndex
-                                     : 2L * kNoTabIndex + n;
+    // A frame just before its first focusable control, a caption label just before its box, each
+    // focusable control by its tab index, then the rest in the order of the table.
+    const long long caption = captionOf[n];
+    long long key = c.kind == Kind::Frame ? 3LL * firstTabIndex(desc, c.name) - 2
+                    : caption >= 0        ? 3 * caption - 1
+                    : takesFocus(c)       ? 3LL * c.tabIndex
+                                          : 3LL * kNoTabIndex + n;
     keyed.emplace_back(key, &c);
     ++n;
   }
@@ -171,7 +180,14 @@ void Win32Window::createControls() {
       SetWindowTextW(child, text.c_str());
       fitComboBox(child, r.bottom - r.top);
     }
-    if (c->multiLine) setText(c->name, c->caption);
+    if (c->multiLine) setText(c->name, c->caption), leaveOnTab(child);
+    if (const std::string name = accessibleName(desc_, *c); !name.empty()) {
+      nameForScreenReaders(child, wide(name));
+      COMBOBOXINFO box{};  // the focus goes into a combo box's edit field
+      box.cbSize = sizeof(box);
+      if (c->kind == Kind::ComboBox && GetComboBoxInfo(child, &box))
+        nameForScreenReaders(box.hwndItem, wide(name));
+    }
   }
 }
 
