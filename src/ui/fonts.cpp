@@ -11,7 +11,7 @@ std::vector<std::string> FontFamilies::all() const {
 const FontFamilies& textFamilies() {
   static const FontFamilies font{
       {"宋体", "SimSun", "NSimSun", "新宋体"},
-      {"Microsoft YaHei", "微软雅黑", "WenQuanYi Micro Hei", "文泉驿微米黑", "Noto Sans CJK SC",
+      {"WenQuanYi Micro Hei", "文泉驿微米黑", "Noto Sans CJK SC", "Microsoft YaHei", "微软雅黑",
        "Droid Sans Fallback", "AR PL UMing CN"}};
   return font;
 }

@@ -13,9 +13,9 @@
 namespace quarnel {
 namespace {
 
-QStringList families(const FontFamilies& font) {
+QStringList families(const std::vector<std::string>& names) {
   QStringList list;
-  for (const std::string& family : font.all()) list << QString::fromStdString(family);
+  for (const std::string& family : names) list << QString::fromStdString(family);
   return list;
 }
 
@@ -35,10 +35,14 @@ void setUpApplication(QApplication& app) {
 }
 
 QFont textFont() {
+  // The substitutes first: the size is theirs. 11 pixels with unrounded glyph widths: the
+  // narrowest unit labels ("[kn/m2]" in 40 pixels) take their whole caption. Each family that is
+  // not installed costs the start-up a search, so the one a Linux system has comes first.
+  const FontFamilies& text = textFamilies();
+  std::vector<std::string> names = text.substitutes;
+  names.insert(names.end(), text.wanted.begin(), text.wanted.end());
   QFont font;
-  font.setFamilies(families(textFamilies()));
-  // 11 pixels with unrounded glyph widths: the narrowest unit labels ("[kn/m2]" in 40 pixels)
-  // take their whole caption.
+  font.setFamilies(families(names));
   font.setPixelSize(11);
   font.setHintingPreference(QFont::PreferVerticalHinting);
   font.setWeight(QFont::Normal);
@@ -46,10 +50,14 @@ QFont textFont() {
 }
 
 QFont captionFont() {
-  // The first installed family of the two is taken when the font is first drawn, so that the
-  // start-up does not search the font database for it.
+  // The first installed family is taken when the font is first drawn, so that the start-up does
+  // not search the font database for it; the wanted font under its first name, then the
+  // substitutes.
+  const FontFamilies& caption = captionFamilies();
+  std::vector<std::string> names = {caption.wanted.front()};
+  names.insert(names.end(), caption.substitutes.begin(), caption.substitutes.end());
   QFont font;
-  font.setFamilies(families(captionFamilies()));
+  font.setFamilies(families(names));
   // 10.5 points are 14 pixels at 96 dots per inch; the layout is in the same pixels.
   font.setPixelSize(14);
   font.setWeight(QFont::Normal);
