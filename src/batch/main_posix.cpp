@@ -1,8 +1,11 @@
-// The entry of quarnel-batch on Linux: the arguments as they are (UTF-8), the standard streams.
+// The entry of quarnel-batch on Linux: the arguments as they are (UTF-8), the standard streams. A
+// pipe whose reader has gone fails the write (and the run says so) instead of ending the program.
+#include <csignal>
 #include <iostream>
 
 #include "batch/batch.h"
 
 int main(int argc, char* argv[]) {
+  std::signal(SIGPIPE, SIG_IGN);
   return quarnel::runBatch({argv + 1, argv + argc}, std::cin, std::cout, std::cerr);
 }

@@ -49,6 +49,9 @@ status=0
   fail "results to a full disk: status $status, $(cat err.txt)"
 cmp -s 满盘前.txt <(head -c "$(wc -c <满盘前.txt)" 计算书.txt) || fail "results to a full disk"
 cp 满盘前.txt 计算书.txt
+{ sleep 1; status=0; "$@" -n 楼层表.csv </dev/null 2>err.txt || status=$?; echo $status >status.txt; } | true
+[ "$(cat status.txt)" = 1 ] && grep -q '计算书没有写入' err.txt && grep -q '结果没有写出' err.txt ||
+  fail "results to a closed pipe: status $(cat status.txt), $(cat err.txt)"
 
 run "$@" --version
 [ "$status:$(cat out.txt)" = "0:quarnel-batch 2.00.0010" ] || fail "--version: $status $(cat out.txt)"
