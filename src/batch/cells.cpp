@@ -22,13 +22,10 @@ std::size_t digits(std::string_view text) {
   return n;
 }
 
-// Whether the text, without ASCII blanks at either end, is digits grouped by thousands with
-// commas ("1,234.5", "6,600").
+// Whether the text, without blanks at either end, is digits grouped by thousands with commas
+// ("1,234.5", "6,600").
 bool thousands(std::string_view text) {
-  text = text.substr(text.find_first_not_of(" \t") == std::string_view::npos
-                         ? text.size()
-                         : text.find_first_not_of(" \t"));
-  text = text.substr(0, text.find_last_not_of(" \t") + 1);
+  text = trimmed(text);
   if (!text.empty() && (text[0] == '+' || text[0] == '-')) text.remove_prefix(1);
   std::size_t lead = digits(text);
   if (lead < 1 || lead > 3 || lead == text.size() || text[lead] != ',') return false;
@@ -107,6 +104,18 @@ bool plainNumber(std::string_view text) {
   return k == text.size();
 }
 
+bool needsValue(const Field& input) {
+  return input.kind == FieldKind::Input && !input.table.emptyIsNone && blank(input.text);
+}
+
+std::string narrowerRange(const TableRule& rule) {
+  if (rule.least == TableRule{}.least && !rule.leastExcluded && rule.most == TableRule{}.most)
+    return "";
+  std::ostringstream range;
+  range << (rule.leastExcluded ? "大于 " : "不小于 ") << rule.least << " 且不大于 " << rule.most;
+  return range.str();
+}
+
 std::string quoted(std::string_view cell) {
   return "「" + std::string(cell) + "」";
 }
@@ -121,11 +130,8 @@ std::optional<std::string> cellProblem(const Field& field, std::string_view cell
   const TableRule& rule = field.table;
   if (value < 0) return quoted(cell) + "不能为负数";
   if (!n.inRange) return std::nullopt;  // the calculation says that it lies beyond its range
-  if (value < rule.least || (rule.leastExcluded && value == rule.least) || value > rule.most) {
-    std::ostringstream range;
-    range << (rule.leastExcluded ? "大于 " : "不小于 ") << rule.least << " 且不大于 " << rule.most;
-    return quoted(cell) + "应" + range.str();
-  }
+  if (value < rule.least || (rule.leastExcluded && value == rule.least) || value > rule.most)
+    return quoted(cell) + "应" + narrowerRange(rule);
   if (rule.whole && value != std::floor(value)) return quoted(cell) + "应为整数";
   return std::nullopt;
 }

@@ -27,6 +27,12 @@ bool plainNumber(std::string_view text);
 // or is not whole where the field takes whole numbers only.
 std::optional<std::string> cellProblem(const Field& field, std::string_view cell);
 
+// Whether a table must give the input a value: it has no default text, and an empty text does not
+// mean none.
+bool needsValue(const Field& input);
+// The range of a field that takes a narrower one than "not negative" ("大于 0 且不大于 1"), or "".
+std::string narrowerRange(const TableRule& rule);
+
 // The cell as messages quote it, so that blanks show: 「cell」.
 std::string quoted(std::string_view cell);
 

@@ -55,8 +55,7 @@ Header readHeader(const CsvRecord& record, std::vector<Problem>& problems) {
   // Without these columns no axis could be calculated: each axis has its own label, and these
   // inputs have no default text.
   for (const Field& f : fields()) {
-    const bool needed = f.kind == FieldKind::Axis ||
-                        (f.kind == FieldKind::Input && !f.table.emptyIsNone && blank(f.text));
+    const bool needed = f.kind == FieldKind::Axis || needsValue(f);
     if (needed && h.indexOf({Column::Field, f.name}) == kNone)
       problems.push_back({record.line, "", "表格中没有列" + quoted(wordsOf(f))});
   }

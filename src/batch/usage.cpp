@@ -1,5 +1,6 @@
 #include "batch/usage.h"
 
+#include "batch/cells.h"
 #include "batch/columns.h"
 #include "calc/fields.h"
 #include "report/report_path.h"
@@ -25,15 +26,15 @@ std::string columnList() {
 std::string required() {
   std::string list;
   for (const Field* f : fieldsOf(FieldKind::Input))
-    if (!f->table.emptyIsNone && std::string(f->text).empty())
-      list += (list.empty() ? "" : "、") + wordsOf(*f);
+    if (needsValue(*f)) list += (list.empty() ? "" : "、") + wordsOf(*f);
   return list;
 }
 std::string narrower() {
   std::string list;
   for (const Field* f : fieldsOf(FieldKind::Input)) {
     if (f->table.whole) list += "；" + wordsOf(*f) + "为整数";
-    if (f->table.leastExcluded) list += "；" + wordsOf(*f) + "大于 0 且不大于 1";
+    const std::string range = narrowerRange(f->table);
+    if (!range.empty()) list += "；" + wordsOf(*f) + range;
   }
   return list;
 }
