@@ -102,7 +102,9 @@ TEST_P(WindowContract, CalculateWarnsOnceAndWritesNothingOrComputes) {
       {"qcd", "6.6m", ""},
       {"qcd", std::string(30000, ' ') + "6.6", ""},
       {"zxh", "书" + many, ""},
-      {"lmjscd", "3.3" + std::string(30000, 'x'), ""}};
+      {"lmjscd", "3.3" + std::string(30000, 'x'), ""},
+      {"lmjscd", many.substr(0, 60) + "３",  // quoted up to 60 characters
+       "提示|楼面计算板跨「" + many.substr(0, 60) + "…(共 61 个字符)」含全角字符，请用半角数字"}};
   for (const char* zero : {"0", "0.000", "-0", "abc", " ", ""})
     rows.push_back({"qcd", zero, "提示|墙长度输入错!"});
   for (const auto& [field, caption] :
@@ -125,6 +127,28 @@ TEST_P(WindowContract, CalculateWarnsOnceAndWritesNothingOrComputes) {
   setTexts(negative->window(), texts("qcd=-6 zscg=1"));
   cmdjs_Click(negative->window());
   EXPECT_EQ(results(negative->window()), Results({"6.858", "0.0", "0.0", "8.23"}));
+}
+
+// Typed over the worked exterior example's results as a Chinese input method types: a full-width
+// digit, point, sign or blank, or 。, shows one box naming field and text (before its range), and
+// the results stay; other characters keep the leading number.
+TEST_P(WindowContract, FullWidthTypedIntoANumberFieldWarnsAndComputesNothing) {
+  const Example& e = workedExamples()[0];
+  const std::tuple<const char*, const char*, bool> rows[] = {
+      {"qcd", "３．６", true},  {"qcd", "6。6", true},       {"zrz", "1９", true},
+      {"zjxs", "０.65", true},  {"lmhh", "＋2", true},       {"mcmj", "－1", true},
+      {"lmdh", "3．60", true},  {"zscg", "2.9\u3000", true}, {"hhjscs", "99999５", true},
+      {"hhjscs", "5层", false}, {"qcd", "6.6ｍ", false}};
+  for (const auto& [name, typed, warns] : rows) {
+    SCOPED_TRACE(std::string(name) + "=" + typed);
+    auto h = make();
+    setTexts(h->window(), e.texts), h->pick("cmdjs");
+    h->window().setText(name, ""), h->type(name, typed), h->pick("cmdjs");
+    EXPECT_EQ(h->window().text(name), typed);
+    EXPECT_EQ(results(h->window()), e.results);
+    const std::string box = wordsOf(field(name)) + "「" + typed + "」含全角字符，请用半角数字";
+    EXPECT_EQ(h->warnings(), std::vector<std::string>(warns, "提示|" + box));
+  }
 }
 
 // The report states the basic data its axes used: 楼面活荷 typed anew between two report clicks
