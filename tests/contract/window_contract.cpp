@@ -151,20 +151,30 @@ TEST_P(WindowContract, FullWidthTypedIntoANumberFieldWarnsAndComputesNothing) {
   }
 }
 
-// The report states the basic data its axes used: 楼面活荷 typed anew between two report clicks
-// writes the header again (with the section in its first form); unchanged, it does not.
+// Each basic datum typed anew between report clicks: the same working value in another form writes
+// no header, another value a header stating it (then the first form). The first datum of a header
+// line keeps its length, and so the print zones of the line.
 TEST_P(WindowContract, AReportAfterChangedBasicDataStatesThemAgain) {
-  ScratchDir dir;
-  auto h = make();
-  h->shell().reports = {dir.file("r.txt"), ""};
-  h->pick("Cmdjss"), h->pick("Cmdjss");
-  h->window().setText("lmhh", "");
-  h->type("lmhh", "2.5");
-  h->pick("Cmdjss"), h->pick("Cmdjss");
-  std::string changed = golden("header.txt");
-  changed.replace(changed.find("2.0(kn/m2)"), 3, "2.5");
+  const std::tuple<const char*, const char*, const char*> rows[] = {
+      {"zrz", "022", "24"},    {"crz", "0.450", "0.5"},      {"lmhh", "2", "2.5"},
+      {"lmhh", "2.00", "3.0"}, {"lmdh", "3.6", "４.0"},      {"wmhh", ".70", "1.5"},
+      {"nrq", "6.8580", "8"},  {"wmdh", "7.00000001", "5.0"}};  // the same float 7
+  const std::string header = readBytes(QUARNEL_TEST_DATA "/report/golden/header.txt");
   const std::string sections = golden("exterior_first.txt") + golden("exterior_later.txt");
-  EXPECT_EQ(readBytes(dir.file("r.txt")), golden("header.txt") + sections + changed + sections);
+  for (const auto& [name, same, other] : rows) {
+    SCOPED_TRACE(std::string(name) + "=" + other);
+    ScratchDir dir;
+    auto h = make();
+    h->shell().reports = {dir.file("r.txt"), ""};
+    for (const char* typed : {"", same, other, ""}) {
+      if (*typed) h->window().setText(name, ""), h->type(name, typed);
+      h->pick("Cmdjss");
+    }
+    const std::string stated = wordsOf(field(name)) + "：", first = field(name).text;
+    std::string changed = header;
+    changed.replace(changed.find(stated + first), stated.size() + first.size(), stated + other);
+    EXPECT_EQ(readBytes(dir.file("r.txt")), toGbk(header) + sections + toGbk(changed) + sections);
+  }
 }
 
 // A window whose texts cannot be read, so that any handler reading one fails.
