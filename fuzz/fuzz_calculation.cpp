@@ -1,6 +1,7 @@
 // The calculate click on 22 texts: four texts of the number patterns, or one box and no result
-// touched; values of 0 (not the wall length) or 0.001 to 1000 always compute. Flag byte: bit 0
-// interior; bits 1-3 all set: a wall length that reads as zero stays (else it gets a "1" in front).
+// touched; values of 0 (not the wall length) or 0.001 to 1000 always compute unless a text holds a
+// full-width digit, point, sign or blank. Flag byte: bit 0 interior; bits 1-3 all set: a wall
+// length that reads as zero stays (else it gets a "1" in front).
 #include <cmath>
 #include <cstdlib>
 #include <regex>
@@ -33,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (length && parseLeadingNumber(texts[k]).value == 0.0 && !anyLength)
       texts[k] = "1" + texts[k];
     const double v = std::fabs(parseLeadingNumber(texts[k]).value);
-    moderate = moderate && (v == 0.0 ? !length : v >= 1e-3 && v <= 1e3);
+    moderate =
+        moderate && !holdsFullWidth(texts[k]) && (v == 0.0 ? !length : v >= 1e-3 && v <= 1e3);
     w.setText(fields[k]->name, texts[k]);
   }
   for (const Field* result : results) w.setText(result->name, "untouched");

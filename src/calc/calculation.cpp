@@ -4,6 +4,7 @@
 
 #include "calc/number.h"
 #include "calc/pattern.h"
+#include "calc/utf8.h"
 
 namespace quarnel {
 namespace {
@@ -13,18 +14,45 @@ Failure outOfRange(const Field& field) {
   return {field.name, wordsOf(field) + "的数值超出范围，无法计算!"};
 }
 
+// The text in 「」, cut after 60 characters with the count of all of them, so that a long pasted
+// text still gives a box that fits the screen.
+std::string quoted(std::string_view text) {
+  std::size_t characters = 0, cut = 0;
+  for (std::string_view rest = text; !rest.empty(); ++characters) {
+    if (characters == 60) cut = text.size() - rest.size();
+    rest.remove_prefix(nextUtf8(rest).length);
+  }
+  if (characters <= 60) return "「" + std::string(text) + "」";
+  return "「" + std::string(text.substr(0, cut)) + "…(共 " + std::to_string(characters) +
+         " 个字符)」";
+}
+
 }  // namespace
+
+WorkingValue workingValue(const Field& field, std::string_view text) {
+  if (holdsFullWidth(text))
+    return {std::nullopt, {field.name, wordsOf(field) + quoted(text) + "含全角字符，请用半角数字"}};
+  const LeadingNumber n = parseLeadingNumber(text);
+  std::optional<double> value;
+  if (n.inRange && field.asFloat)
+    value = toFloat(n.value);
+  else if (n.inRange && field.asInt16)
+    value = toInt16(n.value);
+  else if (n.inRange)
+    value = n.value;
+  if (!value) return {std::nullopt, outOfRange(field)};
+  return {value, {}};
+}
 
 ReadResult readInputs(const FieldText& text) {
   Inputs in;
   for (const Field* field : fieldsOf(FieldKind::Input)) {
-    const LeadingNumber n = parseLeadingNumber(text(field->name));
-    std::optional<float> f = field->asFloat ? toFloat(n.value) : 0.0f;
-    std::optional<std::int16_t> i = field->asInt16 ? toInt16(n.value) : 0;
-    if (!n.inRange || !f || !i) return {std::nullopt, outOfRange(*field)};
-    if (field->asDouble) in.*field->asDouble = n.value;
-    if (field->asFloat) in.*field->asFloat = *f;
-    if (field->asInt16) in.*field->asInt16 = *i;
+    const WorkingValue v = workingValue(*field, text(field->name));
+    if (!v.value) return {std::nullopt, v.failure};
+    // The value of a float or a 16-bit field converts back exactly.
+    if (field->asDouble) in.*field->asDouble = *v.value;
+    if (field->asFloat) in.*field->asFloat = static_cast<float>(*v.value);
+    if (field->asInt16) in.*field->asInt16 = static_cast<std::int16_t>(*v.value);
   }
   return {in, {}};
 }

@@ -30,9 +30,18 @@ struct ReadResult {
   Failure failure;
 };
 
-// Reads the input fields in the order of the field table, stopping at the first field whose number
-// lies beyond its type's range (the floor count beyond -32768..32767, any number beyond a double, a
-// float field beyond a float).
+// The working value of one input field from its text, widened exactly to a double; or why the
+// text gives none: first, a full-width digit, point, sign or blank in it
+// ("墙长度「３．６」含全角字符， 请用半角数字"); then a number beyond the range of the field's type
+// (the floor count beyond -32768..32767, any number beyond a double, a float field beyond a float).
+struct WorkingValue {
+  std::optional<double> value;
+  Failure failure;
+};
+WorkingValue workingValue(const Field& field, std::string_view text);
+
+// Reads the input fields in the order of the field table, stopping at the first field whose text
+// gives no working value.
 ReadResult readInputs(const FieldText& text);
 
 // The message when the wall length is zero.

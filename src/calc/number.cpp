@@ -5,6 +5,8 @@
 #include <cmath>
 #include <string>
 
+#include "calc/utf8.h"
+
 namespace quarnel {
 namespace {
 
@@ -111,6 +113,17 @@ std::optional<float> toFloat(double value) {
   if (!(std::fabs(value) < limit)) return std::nullopt;
   if (std::fabs(value) > FLT_MAX) return std::copysign(FLT_MAX, value);
   return static_cast<float>(value);
+}
+
+bool holdsFullWidth(std::string_view text) {
+  for (Utf8Step step{}; !text.empty(); text.remove_prefix(step.length)) {
+    step = nextUtf8(text);
+    const long c = step.codePoint;
+    if ((c >= 0xFF10 && c <= 0xFF19) || c == 0xFF0E || c == 0xFF0B || c == 0xFF0D || c == 0x3000 ||
+        c == 0x3002)
+      return true;
+  }
+  return false;
 }
 
 }  // namespace quarnel

@@ -26,4 +26,9 @@ std::optional<std::int16_t> toInt16(double value);
 // The nearest 32-bit float, ties to even; nothing when the value rounds beyond the float range.
 std::optional<float> toFloat(double value);
 
+// Whether the text holds what a Chinese input method types in place of a digit, point, sign or
+// blank: the full-width digits ０ to ９, point ．, signs ＋ and －, the ideographic blank (U+3000)
+// or the ideographic full stop 。. The leading number stops at any of them.
+bool holdsFullWidth(std::string_view text);
+
 }  // namespace quarnel

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
 namespace quarnel {
 
@@ -26,15 +28,19 @@ std::string systemErrorText(unsigned long code);
 // failure is returned; nothing on success.
 std::optional<AppendFailure> appendToFile(const std::string& path, std::string_view bytes);
 
+// A basic datum as a report header stated it: the working value that the calculation reads from
+// its text, or the text where the calculation reads none.
+using StatedDatum = std::variant<double, std::string>;
+
 // The report files of one run: the report goes to path whenever the system lets the user write
 // it, otherwise to fallback (when there is one); the first report of the run that goes to
 // fallback tells the user. The basic data that the last report header of the run stated are kept
-// beside them, so that a report whose basic data differ states them again.
+// beside them, so that a report whose basic data differ in value states them again.
 struct ReportFiles {
   std::string path;
   std::string fallback;
   bool toldFallback = false;
-  std::optional<std::string> statedData = std::nullopt;
+  std::optional<std::vector<StatedDatum>> statedData = std::nullopt;
 };
 
 // How appending a report went: the file it went to (or the last one tried), the failure, and

@@ -114,11 +114,15 @@ void writeInterior(ReportText& out, const FieldText& field) {
   resultBlock(out, field);
 }
 
-std::string headerData(const FieldText& text) {
-  std::string data;
+std::vector<StatedDatum> headerData(const FieldText& text) {
+  std::vector<StatedDatum> data;
   for (const auto& line : kBasicData)
-    for (const BasicDatum& datum : line)
-      if (datum.field) data.append(text(datum.field)).push_back('\0');
+    for (const BasicDatum& datum : line) {
+      if (!datum.field) continue;
+      const std::string t = text(datum.field);
+      const WorkingValue v = workingValue(field(datum.field), t);
+      data.push_back(v.value ? StatedDatum(*v.value) : StatedDatum(t));
+    }
   return data;
 }
 

@@ -6,8 +6,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/calculation.h"
+#include "report/report_file.h"
 #include "report/report_text.h"
 
 namespace quarnel {
@@ -24,8 +26,10 @@ void writeExterior(ReportText& out, const FieldText& text, bool firstForm);
 // The 12 lines of an interior wall, with the partition walls on both sides of the axis.
 void writeInterior(ReportText& out, const FieldText& text);
 
-// The texts of the basic data that a header states, one after another.
-std::string headerData(const FieldText& text);
+// The basic data that a header states, as the calculation reads them: each datum's working value
+// (2.0, 2 and 2.00 are one value, and so are two texts that round to the same float), or its text
+// where the calculation reads none.
+std::vector<StatedDatum> headerData(const FieldText& text);
 
 // Whether the text of the header flag counter says that the header has been written in this run:
 // its leading number rounds, halves to even, to 2.

@@ -58,7 +58,9 @@ std::string typedIntoWindow(const std::string& axes, const std::string& path) {
 // Tables and the axes they hold; basic_data changes 楼面活荷 on a later row, and so does the
 // building saved by LibreOffice Calc 7.4 from libreoffice/building.fods (in UTF-8 and in GBK):
 //   soffice --headless --convert-to 'csv:Text - txt - csv (StarCalc):44,34,76,1' building.fods
-// (85 in place of 76 for GBK): its report states the header twice.
+// (85 in place of 76 for GBK): its report states the header twice. basic_values.fods, saved the
+// same way in UTF-8, changes each basic datum alone on a later row (a header each) and writes the
+// same numbers in other formats (2.0, 2, 2.00: no header).
 TEST(Batch, AppendsWhatTheWindowAppendsForTheSameAxes) {
   const std::tuple<std::string, std::string, std::size_t> tables[] = {
       {"worked_examples", "worked_examples", 1},
@@ -69,7 +71,8 @@ TEST(Batch, AppendsWhatTheWindowAppendsForTheSameAxes) {
       {"quoted", "quoted", 1},
       {"basic_data", "basic_data", 2},
       {"libreoffice/building-utf8", "libreoffice/building", 2},
-      {"libreoffice/building-gbk", "libreoffice/building", 2}};
+      {"libreoffice/building-gbk", "libreoffice/building", 2},
+      {"libreoffice/basic_values", "libreoffice/basic_values", 8}};
   for (const auto& [table, axes, headers] : tables) {
     ScratchDir dir;
     const Ran r = batch({"-o", dir.file("batch.txt"), kData + table + ".csv"});

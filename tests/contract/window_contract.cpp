@@ -102,7 +102,9 @@ TEST_P(WindowContract, CalculateWarnsOnceAndWritesNothingOrComputes) {
       {"qcd", "6.6m", ""},
       {"qcd", std::string(30000, ' ') + "6.6", ""},
       {"zxh", "书" + many, ""},
-      {"lmjscd", "3.3" + std::string(30000, 'x'), ""}};
+      {"lmjscd", "3.3" + std::string(30000, 'x'), ""},
+      {"lmjscd", many.substr(0, 60) + "３",  // quoted up to 60 characters
+       "提示|楼面计算板跨「" + many.substr(0, 60) + "…(共 61 个字符)」含全角字符，请用半角数字"}};
   for (const char* zero : {"0", "0.000", "-0", "abc", " ", ""})
     rows.push_back({"qcd", zero, "提示|墙长度输入错!"});
   for (const auto& [field, caption] :
@@ -127,20 +129,52 @@ TEST_P(WindowContract, CalculateWarnsOnceAndWritesNothingOrComputes) {
   EXPECT_EQ(results(negative->window()), Results({"6.858", "0.0", "0.0", "8.23"}));
 }
 
-// The report states the basic data its axes used: 楼面活荷 typed anew between two report clicks
-// writes the header again (with the section in its first form); unchanged, it does not.
+// Typed over the worked exterior example's results as a Chinese input method types: a full-width
+// digit, point, sign or blank, or 。, shows one box naming field and text (before its range), and
+// the results stay; other characters keep the leading number.
+TEST_P(WindowContract, FullWidthTypedIntoANumberFieldWarnsAndComputesNothing) {
+  const Example& e = workedExamples()[0];
+  const std::tuple<const char*, const char*, bool> rows[] = {
+      {"qcd", "３．６", true},  {"qcd", "6。6", true},       {"zrz", "1９", true},
+      {"zjxs", "０.65", true},  {"lmhh", "＋2", true},       {"mcmj", "－1", true},
+      {"lmdh", "3．60", true},  {"zscg", "2.9\u3000", true}, {"hhjscs", "99999５", true},
+      {"hhjscs", "5层", false}, {"qcd", "6.6ｍ", false}};
+  for (const auto& [name, typed, warns] : rows) {
+    SCOPED_TRACE(std::string(name) + "=" + typed);
+    auto h = make();
+    setTexts(h->window(), e.texts), h->pick("cmdjs");
+    h->window().setText(name, ""), h->type(name, typed), h->pick("cmdjs");
+    EXPECT_EQ(h->window().text(name), typed);
+    EXPECT_EQ(results(h->window()), e.results);
+    const std::string box = wordsOf(field(name)) + "「" + typed + "」含全角字符，请用半角数字";
+    EXPECT_EQ(h->warnings(), std::vector<std::string>(warns, "提示|" + box));
+  }
+}
+
+// Each basic datum typed anew between report clicks: the same working value in another form writes
+// no header, another value a header stating it (then the first form). The first datum of a header
+// line keeps its length, and so the print zones of the line.
 TEST_P(WindowContract, AReportAfterChangedBasicDataStatesThemAgain) {
-  ScratchDir dir;
-  auto h = make();
-  h->shell().reports = {dir.file("r.txt"), ""};
-  h->pick("Cmdjss"), h->pick("Cmdjss");
-  h->window().setText("lmhh", "");
-  h->type("lmhh", "2.5");
-  h->pick("Cmdjss"), h->pick("Cmdjss");
-  std::string changed = golden("header.txt");
-  changed.replace(changed.find("2.0(kn/m2)"), 3, "2.5");
+  const std::tuple<const char*, const char*, const char*> rows[] = {
+      {"zrz", "022", "24"},    {"crz", "0.450", "0.5"},      {"lmhh", "2", "2.5"},
+      {"lmhh", "2.00", "3.0"}, {"lmdh", "3.6", "４.0"},      {"wmhh", ".70", "1.5"},
+      {"nrq", "6.8580", "8"},  {"wmdh", "7.00000001", "5.0"}};  // the same float 7
+  const std::string header = readBytes(QUARNEL_TEST_DATA "/report/golden/header.txt");
   const std::string sections = golden("exterior_first.txt") + golden("exterior_later.txt");
-  EXPECT_EQ(readBytes(dir.file("r.txt")), golden("header.txt") + sections + changed + sections);
+  for (const auto& [name, same, other] : rows) {
+    SCOPED_TRACE(std::string(name) + "=" + other);
+    ScratchDir dir;
+    auto h = make();
+    h->shell().reports = {dir.file("r.txt"), ""};
+    for (const char* typed : {"", same, other, ""}) {
+      if (*typed) h->window().setText(name, ""), h->type(name, typed);
+      h->pick("Cmdjss");
+    }
+    const std::string stated = wordsOf(field(name)) + "：", first = field(name).text;
+    std::string changed = header;
+    changed.replace(changed.find(stated + first), stated.size() + first.size(), stated + other);
+    EXPECT_EQ(readBytes(dir.file("r.txt")), toGbk(header) + sections + toGbk(changed) + sections);
+  }
 }
 
 // A window whose texts cannot be read, so that any handler reading one fails.

@@ -19,7 +19,8 @@
 namespace quarnel::test {
 namespace {
 
-// The program's main window, shown; every message box is closed with OK and recorded.
+// The program's main window, shown; every message box is closed with OK and recorded, with its
+// icon where it is not the warning's.
 class QtHarness : public RealWindowHarness {
  public:
   QtHarness() {
@@ -27,7 +28,8 @@ class QtHarness : public RealWindowHarness {
     if (!QTest::qWaitForWindowActive(&main())) throw std::runtime_error("the window is not shown");
     QObject::connect(&timer_, &QTimer::timeout, [this] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        boxes.push_back((box->windowTitle() + "|" + box->text()).toStdString());
+        const QString icon = box->icon() == QMessageBox::Warning ? "" : "(not a warning) ";
+        boxes.push_back((icon + box->windowTitle() + "|" + box->text()).toStdString());
         box->button(QMessageBox::Ok)->click();
       }
     });
@@ -47,11 +49,10 @@ class QtHarness : public RealWindowHarness {
       throw std::runtime_error("the help window is not active");
   }
   void type(const std::string& field, const std::string& utf8) override {
-    control(field)->setFocus();
-    for (QChar c : QString::fromStdString(utf8)) {
-      QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-      QApplication::sendEvent(QApplication::focusWidget(), &key);
-    }
+    control(field)->setFocus();                   // a combo box's: its line edit's
+    for (QChar c : QString::fromStdString(utf8))  // each a key pressed and released
+      QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(c.toUpper().unicode()),
+                          QString(c), Qt::NoModifier);
   }
   bool onScreen(const std::string& name) override { return control(name)->isVisibleTo(&main()); }
   std::string focus() override {  // in the active window; a combo box's line edit counts as it

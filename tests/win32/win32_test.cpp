@@ -49,7 +49,7 @@ std::string accessibleName(HWND control) {
   return SysFreeString(name), said;
 }
 
-// Keys and characters go to the focused control through the program's message handling.
+// Characters go to the focused control as Unicode input, keys as posted messages.
 class Win32Harness : public RealWindowHarness {
  public:
   Win32Harness() {
@@ -70,7 +70,13 @@ class Win32Harness : public RealWindowHarness {
   }
   void type(const std::string& field, const std::string& text) override {
     w.setFocus(field);
-    for (wchar_t c : wide(text)) PostMessageW(GetFocus(), WM_CHAR, c, 1), settle();
+    for (wchar_t c : wide(text)) {  // as Unicode input: a VK_PACKET key pressed and released
+      INPUT keys[2] = {};
+      for (INPUT& k : keys)
+        k.type = INPUT_KEYBOARD, k.ki.wScan = c, k.ki.dwFlags = KEYEVENTF_UNICODE;
+      keys[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+      SendInput(2, keys, sizeof(INPUT)), settle();
+    }
   }
   bool onScreen(const std::string& name) override { return w.onScreen(name); }
   std::string focus() override {  // in the help window while it has the focus
