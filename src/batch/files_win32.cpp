@@ -112,4 +112,48 @@ bool ResultsFile::write(std::string_view bytes, std::string& reason) {
   return ok;
 }
 
+ReplacingFile::~ReplacingFile() {
+  if (!temporary_.empty()) DeleteFileW(wide(temporary_).c_str());
+}
+
+bool ReplacingFile::prepare(const std::string& path, std::string_view bytes, std::string& reason) {
+  // A name of its own beside the file: the file's name with the process and a count after it.
+  HANDLE h = INVALID_HANDLE_VALUE;
+  DWORD err = 0;
+  for (int n = 0; h == INVALID_HANDLE_VALUE && n < 100; ++n) {
+    temporary_ =
+        path + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(n) + ".tmp";
+    h = CreateFileW(wide(temporary_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    err = h == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+    if (err != 0 && err != ERROR_FILE_EXISTS) break;
+  }
+  BOOL ok = h != INVALID_HANDLE_VALUE;
+  for (std::size_t done = 0; ok && done < bytes.size();) {
+    DWORD wrote = 0;
+    ok = WriteFile(h, bytes.data() + done,
+                   DWORD(std::min<std::size_t>(bytes.size() - done, 1 << 30)), &wrote, nullptr);
+    if (ok && wrote == 0) SetLastError(ERROR_DISK_FULL), ok = FALSE;
+    done += wrote;
+  }
+  if (ok && !FlushFileBuffers(h)) ok = FALSE;
+  if (!ok && err == 0) err = GetLastError();
+  if (h != INVALID_HANDLE_VALUE && !CloseHandle(h) && ok) err = GetLastError(), ok = FALSE;
+  if (!ok && h != INVALID_HANDLE_VALUE) DeleteFileW(wide(temporary_).c_str());
+  if (!ok) temporary_.clear(), reason = systemErrorText(err);
+  path_ = path;
+  return ok;
+}
+
+// The one step that puts the new file in place.
+bool ReplacingFile::replace(std::string& reason) {
+  if (!MoveFileExW(wide(temporary_).c_str(), wide(path_).c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    reason = systemErrorText(GetLastError());
+    return false;  // the destructor removes the temporary file
+  }
+  temporary_.clear();
+  return true;
+}
+
 }  // namespace quarnel
