@@ -45,6 +45,8 @@ thead { display: table-header-group; }
 .settings th:last-child { width: 32mm; }
 .basic th, .basic td, .summary th, .summary td { font-size: 9pt; padding: 0.6mm 0.8mm; }
 .basic .narrow { width: 7mm; }
+.summary th:first-child { width: 22%; }
+.summary th:nth-child(2) { width: 9%; }
 .inputs td, .inputs th { font-size: 9pt; }
 .inputs .w-name { width: 22%; }
 .inputs .w-symbol { width: 10%; }
@@ -63,26 +65,31 @@ svg.chart { display: block; width: 100%; height: auto; margin: 2mm 0 4mm; }
 
 CalculationDocument calculationDocument(const DocumentInfo& info,
                                         const std::vector<CalculatedAxis>& axes) {
+  // Written in one string from the start; each axis's derivation is dropped once its section
+  // stands, and only its figures stay for the summary and the chart.
   CalculationDocument doc;
-  std::vector<AxisFigures> figures;
-  figures.reserve(axes.size());
-  for (const CalculatedAxis& a : axes) {
-    figures.push_back(figuresOf(a));
-    if (!figures.back().problem.empty()) doc.problems.push_back({a.line, figures.back().problem});
-  }
-  if (!doc.problems.empty()) return doc;
-  std::string sections;
-  for (std::size_t k = 0; k < axes.size(); ++k)
-    sections += axisSection(info, axes[k], figures[k], k + 1) + "\n";
-  doc.html =
+  std::string& html = doc.html;
+  html.reserve(12000 + 8200 * axes.size());
+  html +=
       "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
       "<meta name=\"generator\" content=\"" +
-      htmlLine(info.program) + "\">\n" + element("title", htmlLine(info.title) + " 计算书") + "\n" +
-      element("style", kStyle) + "\n</head>\n<body>\n" + coverSection(info, axes.size()) + "\n" +
-      basisSection() + "\n" + basicDataSection(axes) + "\n" + element("h2", "3 各轴线荷载计算") +
-      "\n" + sections + summarySection(info, axes, figures) + "\n" + chartSection(axes, figures) +
-      "\n</body>\n</html>\n";
+      htmlLine(info.program) + "\">\n";
+  html += element("title", htmlLine(info.title) + " 计算书") + "\n" + element("style", kStyle) +
+          "\n</head>\n<body>\n";
+  html += coverSection(info, axes.size()) + "\n" + basisSection() + "\n" + basicDataSection(axes) +
+          "\n" + element("h2", "3 各轴线荷载计算") + "\n";
+  std::vector<AxisFigures> figures(axes.size());
+  for (std::size_t k = 0; k < axes.size(); ++k) {
+    figures[k] = figuresOf(axes[k]);
+    if (!figures[k].problem.empty()) doc.problems.push_back({axes[k].line, figures[k].problem});
+    if (!doc.problems.empty()) continue;
+    html += axisSection(info, axes[k], figures[k], k + 1) + "\n";
+    figures[k].lines = {}, figures[k].combinations = {};
+  }
+  if (!doc.problems.empty()) return {{}, std::move(doc.problems)};
+  html += summarySection(info, axes, figures) + "\n" + chartSection(axes, figures) +
+          "\n</body>\n</html>\n";
   return doc;
 }
 

@@ -125,12 +125,13 @@ std::string basicDataSection(const std::vector<CalculatedAxis>& axes) {
   }
   std::string head = element("th", "组", "class=\"narrow\"");
   for (const Field* f : basic) head += element("th", heading(*f));
-  std::string rows = element("tr", head + element("th", "轴线"));
+  std::string rows = element("tr", head);
+  const std::string across = "colspan=\"" + std::to_string(basic.size() + 1) + "\"";
   for (std::size_t k = 0; k < sets.size(); ++k) {
     std::string row = element("td", std::to_string(k + 1), "class=\"narrow\"");
     for (const std::optional<std::string>& text : sets[k].first)
       row += element("td", text ? htmlText(*text) : "—", "class=\"num\"");
-    rows += element("tr", row + element("td", sets[k].second));
+    rows += element("tr", row) + element("tr", element("td", "轴线：" + sets[k].second, across));
   }
   const bool unused = std::any_of(sets.begin(), sets.end(), [](const auto& set) {
     return std::find(set.first.begin(), set.first.end(), std::nullopt) != set.first.end();

@@ -139,7 +139,8 @@ TEST(Document, StatesTheBasicDataItsAxesUsedOnly) {
   EXPECT_TRUE(has(interiorOnly, "B、C"));
   const std::string both =
       html({axisOf(x, "A"), axisOf(n, "B"), axisOf(x, "D", {{"lmhh", "2.5"}}), axisOf(x, "E")});
-  for (const char* set : {">A、E<", ">B<", ">D<", "女儿墙线荷载", "6.858", "—：该组轴线"})
+  for (const char* set :
+       {"轴线：A、E<", "轴线：B<", "轴线：D<", "女儿墙线荷载", "6.858", "—：该组轴线"})
     EXPECT_TRUE(has(both, set)) << set;
 }
 

@@ -6,6 +6,8 @@
 #                                             scripts/wine.sh quarnel-batch.exe)
 # Checks: every page A4; the cover, every axis and the summary in the text; the worked values; no
 # word past the right edge of the printable width (nor the left), and every table in the .docx.
+# Then the same width check on a table of unkind labels: 200 characters without a blank, in
+# Latin and in Chinese, HTML in a label, a title on two lines.
 # QUARNEL_PRINT_KEEP=DIR keeps the document and the PDF there.
 set -euo pipefail
 table=$(realpath "$1")
@@ -19,10 +21,13 @@ cp "$table" example-building.csv
   fail "quarnel-batch: $(cat err.txt)"
 
 # Chromium and LibreOffice each with a profile of their own ($HOME may be shared).
-HOME="$tmp" timeout 180 chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
-  --disable-background-networking --disable-component-update --disable-sync \
-  --user-data-dir="$tmp/chromium" --no-pdf-header-footer --print-to-pdf="$tmp/doc.pdf" \
-  "file://$tmp/doc.html" >chromium.log 2>&1 || fail "chromium: $(tail -5 chromium.log)"
+print() {
+  HOME="$tmp" timeout 180 chromium --headless --no-sandbox --disable-gpu --disable-quic \
+    --no-first-run --disable-background-networking --disable-component-update --disable-sync \
+    --user-data-dir="$tmp/chromium" --no-pdf-header-footer --print-to-pdf="$tmp/$1.pdf" \
+    "file://$tmp/$1.html" >chromium.log 2>&1 || fail "chromium: $(tail -5 chromium.log)"
+}
+print doc
 [ -n "${QUARNEL_PRINT_KEEP:-}" ] && cp doc.html doc.pdf "$QUARNEL_PRINT_KEEP"/
 
 pages=$(pdfinfo doc.pdf | awk '/^Pages:/ {print $2}')
@@ -40,12 +45,15 @@ for part in example-building 计算书 "quarnel-batch2.00" 2026-01-15 example-bu
   [[ "$text" == *"$part"* ]] || fail "not in the printed text: $part"
 done
 
-# Every word inside the printable width: 20 mm margins of 56.69 pt, 1 pt of tolerance.
-pdftotext -bbox doc.pdf words.html
-awk -F'"' '/<page / { page++ } /<word / {
-    for (k = 2; k < NF; k += 2) if ($(k - 1) ~ /xMin=$/) x0 = $k; else if ($(k - 1) ~ /xMax=$/) x1 = $k
-    if (x1 > 595.28 - 56.69 + 1 || x0 < 56.69 - 1) { print "page " page ": " x0 "-" x1 ": " $0; bad = 1 }
-  } END { exit bad }' words.html >outside.txt || fail "past the printable width: $(head -3 outside.txt)"
+# Every word of a PDF inside the printable width: 20 mm margins of 56.69 pt, 1 pt of tolerance.
+within() {
+  pdftotext -bbox "$1" words.html
+  awk -F'"' '/<page / { page++ } /<word / {
+      for (k = 2; k < NF; k += 2) if ($(k - 1) ~ /xMin=$/) x0 = $k; else if ($(k - 1) ~ /xMax=$/) x1 = $k
+      if (x1 > 595.28 - 56.69 + 1 || x0 < 56.69 - 1) { print "page " page ": " x0 "-" x1 ": " $0; bad = 1 }
+    } END { exit bad }' words.html >outside.txt || fail "$1 past the printable width: $(head -3 outside.txt)"
+}
+within doc.pdf
 
 # Writer reads the HTML and writes .docx with every table of the document.
 HOME="$tmp" timeout 180 soffice --headless "-env:UserInstallation=file://$tmp/libreoffice" \
@@ -54,4 +62,23 @@ HOME="$tmp" timeout 180 soffice --headless "-env:UserInstallation=file://$tmp/li
 tables=$(grep -o '<table' doc.html | wc -l)
 converted=$(unzip -p docx/doc.docx word/document.xml | grep -o '<w:tbl>' | wc -l)
 [ "$tables" -ge 9 ] && [ "$converted" = "$tables" ] || fail "$converted of $tables tables in the .docx"
-echo "$pages A4 pages, $tables tables in the .docx"
+
+latin=$(printf 'W%.0s' {1..200}) chinese=$(printf '墙%.0s' {1..200})
+cat >unkind.csv <<CSV
+zxh,wall,zscg,qcs,hhjscs,zsqh,qcd,lmjscd,gqc1,gqds1
+$latin,外墙,2.9,6,5,0.37,6.6,3.3,,
+$chinese,内墙,,,,0.24,,3.9,3.3,1
+<b>A</b> &amp; <script>x</script>,,,,,,,,,
+"1/A'""B""",,,,,,,,,
+CSV
+"$@" -n -d unkind.html --date 2026-01-15 --title "$(printf '三号楼\n<计算>')" unkind.csv >/dev/null 2>err.txt ||
+  fail "quarnel-batch: $(cat err.txt)"
+print unkind
+[ -n "${QUARNEL_PRINT_KEEP:-}" ] && cp unkind.html unkind.pdf "$QUARNEL_PRINT_KEEP"/
+within unkind.pdf
+pdftotext -enc UTF-8 unkind.pdf unkind.txt
+text=$(tr -d ' \n' <unkind.txt)
+for part in 三号楼 "<计算>" "<b>A</b>&amp;<script>x</script>" "1/A'\"B\"" "$latin" "$chinese"; do
+  [[ "$text" == *"$part"* ]] || fail "not as typed in the printed text: $part"
+done
+echo "$pages A4 pages, $tables tables in the .docx; the unkind labels within the page"
