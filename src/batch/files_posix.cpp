@@ -19,6 +19,19 @@ std::optional<std::pair<dev_t, ino_t>> identity(const std::string& path) {
   return std::make_pair(st.st_dev, st.st_ino);
 }
 
+// Writes all the bytes at the file's position: 0, or the error (a write that takes nothing is a
+// full disk).
+int writeAll(int fd, std::string_view bytes) {
+  for (std::size_t done = 0; done < bytes.size();) {
+    const ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (w > 0)
+      done += std::size_t(w);
+    else if (w == 0 || errno != EINTR)
+      return w < 0 ? errno : ENOSPC;
+  }
+  return 0;
+}
+
 }  // namespace
 
 const char* const kTextLineEnd = "\n";
@@ -73,11 +86,7 @@ bool ResultsFile::write(std::string_view bytes, std::string& reason) {
   struct stat st;
   // A regular file is emptied first; a device such as /dev/stdout is written as it is.
   int err = fstat(fd, &st) != 0 || (S_ISREG(st.st_mode) && ftruncate(fd, 0) != 0) ? errno : 0;
-  for (std::size_t done = 0; err == 0 && done < bytes.size();) {
-    const ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (w > 0) done += std::size_t(w);
-    err = w > 0 || (w < 0 && errno == EINTR) ? 0 : w < 0 ? errno : ENOSPC;
-  }
+  if (err == 0) err = writeAll(fd, bytes);
   if (::close(fd) != 0 && err == 0) err = errno;
   handle_ = -1, written_ = err == 0;
   if (err != 0) reason = systemErrorText(static_cast<unsigned long>(err));
@@ -96,12 +105,7 @@ bool ReplacingFile::prepare(const std::string& path, std::string_view bytes, std
     fd = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) break;
   }
-  int err = fd < 0 ? errno : 0;
-  for (std::size_t done = 0; err == 0 && done < bytes.size();) {
-    const ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (w > 0) done += std::size_t(w);
-    err = w > 0 || (w < 0 && errno == EINTR) ? 0 : w < 0 ? errno : ENOSPC;
-  }
+  int err = fd < 0 ? errno : writeAll(fd, bytes);
   if (err == 0 && ::fsync(fd) != 0) err = errno;
   if (fd >= 0 && ::close(fd) != 0 && err == 0) err = errno;
   if (err != 0 && fd >= 0) ::unlink(temporary_.c_str());
