@@ -20,6 +20,13 @@ cp "$table" example-building.csv
 "$@" -n -d doc.html --date 2026-01-15 example-building.csv >out.txt 2>err.txt ||
   fail "quarnel-batch: $(cat err.txt)"
 
+# One self-contained HTML5 file: nothing from outside, no script, no byte-order mark, LF line ends.
+head -c 50 doc.html | grep -q '^<!DOCTYPE html>$' || fail "no HTML5 doctype at the start"
+grep -q '^<html lang="zh-CN">$' doc.html && grep -q '^<meta charset="utf-8">$' doc.html ||
+  fail "not a Chinese UTF-8 page"
+! grep -qiE 'https?:|file:|@import|url\(|<script|<link|src=|'$'\r' doc.html ||
+  fail "something from outside, a script or a CR: $(grep -oiE 'https?:|file:|@import|url\(|<script|<link|src=' doc.html | head -3)"
+
 # Chromium and LibreOffice each with a profile of their own ($HOME may be shared).
 print() {
   HOME="$tmp" timeout 180 chromium --headless --no-sandbox --disable-gpu --disable-quic \
