@@ -8,20 +8,28 @@
 
 #include "batch/columns.h"
 #include "batch/csv.h"
+#include "batch/dates.h"
 #include "batch/files.h"
 #include "batch/output.h"
 #include "batch/run.h"
 #include "batch/usage.h"
+#include "document/document.h"
+#include "document/sha256.h"
 #include "report/report_file.h"
 #include "report/report_path.h"
+#include "ui/window_table.h"
 
 namespace quarnel {
 namespace {
 
 struct Options {
-  std::string table, output, results;
+  std::string table, output, results, document, title, date;
   bool dryRun = false, csv = false, help = false, version = false;
+  bool documentGiven = false, titleGiven = false, dateGiven = false;
 };
+
+// What a table read from the standard input is called in the document.
+constexpr const char* kStandardInput = "标准输入";
 
 // The usage error of a report file that is the table, or of a results file that is the table or a
 // report file, however each is written (appending or writing would change the table or the
@@ -32,13 +40,32 @@ std::string fileClash(const Options& o) {
   for (const std::string& report : reports)
     if (!report.empty() && o.table != "-" && sameFile(report, o.table))
       return "计算书文件 " + report + " 就是表格 " + o.table;
-  if (o.results.empty()) return "";
-  if (o.table != "-" && sameFile(o.results, o.table))
+  if (!o.results.empty() && o.table != "-" && sameFile(o.results, o.table))
     return "结果文件 " + o.results + " 就是表格 " + o.table;
   for (const std::string& report : reports)
-    if (!report.empty() && sameFile(o.results, report))
+    if (!o.results.empty() && !report.empty() && sameFile(o.results, report))
       return "结果文件 " + o.results + " 就是计算书文件 " + report;
+  if (o.document.empty()) return "";
+  if (o.table != "-" && sameFile(o.document, o.table))
+    return "HTML 计算书 " + o.document + " 就是表格 " + o.table;
+  for (const std::string& report : reports)
+    if (!report.empty() && sameFile(o.document, report))
+      return "HTML 计算书 " + o.document + " 就是计算书文件 " + report;
+  if (!o.results.empty() && sameFile(o.document, o.results))
+    return "HTML 计算书 " + o.document + " 就是结果文件 " + o.results;
   return "";
+}
+
+// The date of the document: --date, else the day of SOURCE_DATE_EPOCH when it is set, else
+// today; or the usage error.
+std::string documentDate(Options& o) {
+  if (o.dateGiven)
+    return calendarDate(o.date) ? "" : "--date 应为实际存在的日期，写成 YYYY-MM-DD：" + o.date;
+  const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+  if (!epoch) return o.date = today(), "";
+  const std::optional<std::string> day = epochDate(epoch);
+  if (!day) return std::string("环境变量 SOURCE_DATE_EPOCH 应为 1970 年以来的秒数：") + epoch;
+  return o.date = *day, "";
 }
 
 // The options of the command line, or the usage error.
@@ -47,7 +74,21 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
   bool tableGiven = false;
   for (std::size_t k = 0; k < args.size() && error.empty(); ++k) {
     const std::string& a = args[k];
-    if (a == "-o" && k + 1 < args.size())
+    // The options of the document, each with its value, and each once.
+    std::string* value = a == "-d" || a == "--document" ? &o.document
+                         : a == "--title"               ? &o.title
+                         : a == "--date"                ? &o.date
+                                                        : nullptr;
+    bool* given = value == &o.document ? &o.documentGiven
+                  : value == &o.title  ? &o.titleGiven
+                                       : &o.dateGiven;
+    if (value && k + 1 == args.size())
+      error = "选项 " + a + " 后面缺少" + (value == &o.document ? "文件名" : "内容");
+    else if (value && *given)
+      error = "选项 " + a + " 只能给出一次";
+    else if (value)
+      *value = args[++k], *given = true;
+    else if (a == "-o" && k + 1 < args.size())
       o.output = args[++k];
     else if (a == "-o")
       error = "选项 -o 后面缺少文件名";
@@ -71,7 +112,13 @@ std::optional<Options> parseArgs(const std::vector<std::string>& args, std::stri
       o.table = a, tableGiven = true;
   }
   if (error.empty() && !tableGiven && !o.help && !o.version) error = "没有给出表格";
+  if (error.empty() && o.documentGiven && o.document.empty()) error = "选项 -d 后面缺少文件名";
+  if (error.empty() && !o.documentGiven && (o.titleGiven || o.dateGiven))
+    error =
+        std::string("选项 ") + (o.titleGiven ? "--title" : "--date") + " 只用于 -d（HTML 计算书）";
+  if (error.empty() && o.titleGiven && o.title.empty()) error = "--title 不能为空";
   if (error.empty() && tableGiven) error = fileClash(o);
+  if (error.empty() && tableGiven && o.documentGiven) error = documentDate(o);
   if (!error.empty()) return std::nullopt;
   return o;
 }
@@ -105,6 +152,27 @@ std::string resultsFileText(const std::string& printed, bool csv) {
   return text;
 }
 
+// The calculation document of the run's axes, or nothing when a value of an axis cannot be shown
+// (listed on err, as the problems of a table are).
+std::optional<std::string> documentOf(const Options& o, const std::string& bytes,
+                                      const AxesRun& run, std::ostream& err) {
+  const std::filesystem::path table = std::filesystem::u8path(o.table);
+  DocumentInfo info;
+  info.tableName = o.table == "-" ? kStandardInput : table.filename().u8string();
+  info.title = o.titleGiven ? o.title : o.table == "-" ? kStandardInput : table.stem().u8string();
+  info.date = o.date;
+  info.tableSha256 = sha256Hex(bytes);
+  info.program = std::string("quarnel-batch ") + kVersion;
+  info.wallNames = {optionFor(WallType::Exterior).caption, optionFor(WallType::Interior).caption};
+  CalculationDocument doc = calculationDocument(info, run.axes);
+  if (doc.problems.empty()) return std::move(doc.html);
+  std::vector<Problem> problems;
+  for (const auto& [line, message] : doc.problems) problems.push_back({line, "", message});
+  listProblems(err, o.table, problems);
+  err << "表格有错，计算书没有写入。\n";
+  return std::nullopt;
+}
+
 int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream& err) {
   std::string reason;
   std::error_code ignored;
@@ -128,8 +196,21 @@ int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream
     return kBatchFailed;
   }
   if (run.axes.empty()) {
-    err << "表格中没有轴线，计算书没有写入。\n";
+    err << "表格中没有轴线，计算书没有写入" << (o.documentGiven ? "，HTML 计算书也没有写入" : "")
+        << "。\n";
     return kBatchDone;
+  }
+  // The document is made and written beside its file before anything else is written, and put
+  // in its place once the report is in.
+  ReplacingFile document;
+  if (o.documentGiven) {
+    const std::optional<std::string> html = documentOf(o, *bytes, run, err);
+    if (!html) return kBatchFailed;
+    if (!document.prepare(o.document, *html, reason)) {
+      err << "HTML 计算书写入失败：" << o.document << "\n原因：" << reason
+          << "\n计算书没有写入。\n";
+      return kBatchFailed;
+    }
   }
   // The results are printed once they are in the report (or with -n calculated), never for a run
   // that appended nothing; the results file is opened before and written after the append.
@@ -152,6 +233,12 @@ int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream
     if (appended.tellFallback) err << fallbackNotice(files) << '\n';
     done = axes + "的计算书已写入 " + appended.file;
   }
+  if (o.documentGiven && !document.replace(reason)) {
+    err << "HTML 计算书写入失败：" << o.document << "\n原因：" << reason << '\n'
+        << (o.dryRun ? "计算书没有写入。" : done + "，HTML 计算书没有写入。") << '\n';
+    return kBatchFailed;
+  }
+  if (o.documentGiven) done += "，HTML 计算书已写入 " + o.document;
   // The results into the results file, or to the standard output (a full disk, a closed pipe
   // fail it); then what became of the report and of the results.
   std::string why = "无法写到标准输出";
@@ -172,7 +259,7 @@ int runBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
   const std::optional<Options> o = parseArgs(args, error);
   if (!o) {
     err << "quarnel-batch: " << error
-        << "\n用法 Usage: quarnel-batch [-o 文件] [-r 文件] [-n] [--csv] 表格.csv"
+        << "\n用法 Usage: quarnel-batch [-o 文件] [-r 文件] [-d 文件] [-n] [--csv] 表格.csv"
         << "（--help 查看说明）\n";
     return kBatchUsage;
   }

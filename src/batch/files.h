@@ -45,4 +45,26 @@ class ResultsFile {
   bool created_ = false, written_ = false;
 };
 
+// A file that gets new bytes whole or not at all: they are written to a temporary file beside it
+// and made durable before the run appends its report, and the temporary file takes the file's
+// place in one step afterwards. The temporary file never stays behind.
+class ReplacingFile {
+ public:
+  ReplacingFile() = default;
+  // Removes the temporary file unless it has taken the file's place.
+  ~ReplacingFile();
+  ReplacingFile(const ReplacingFile&) = delete;
+  ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+  // Writes the bytes to a new temporary file in the folder of path (UTF-8) and flushes them to
+  // the disk; false with the system's reason, leaving nothing behind.
+  bool prepare(const std::string& path, std::string_view bytes, std::string& reason);
+  // Puts the temporary file in the place of path, replacing what stands there; false with the
+  // system's reason, the temporary file removed and path as it was.
+  bool replace(std::string& reason);
+
+ private:
+  std::string path_, temporary_;
+};
+
 }  // namespace quarnel

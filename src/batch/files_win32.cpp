@@ -42,6 +42,20 @@ bool sameName(const std::wstring& a, const std::wstring& b) {
   return CompareStringOrdinal(a.data(), int(a.size()), b.data(), int(b.size()), TRUE) == CSTR_EQUAL;
 }
 
+// Writes all the bytes at the file's position; false with the reason in GetLastError (a write that
+// takes nothing is a full disk).
+BOOL writeAll(HANDLE h, std::string_view bytes) {
+  for (std::size_t done = 0; done < bytes.size();) {
+    DWORD wrote = 0;
+    if (!WriteFile(h, bytes.data() + done,
+                   DWORD(std::min<std::size_t>(bytes.size() - done, 1 << 30)), &wrote, nullptr))
+      return FALSE;
+    if (wrote == 0) return SetLastError(ERROR_DISK_FULL), FALSE;
+    done += wrote;
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 const char* const kTextLineEnd = "\r\n";
@@ -97,19 +111,50 @@ bool ResultsFile::open(const std::string& path, std::string& reason) {
 bool ResultsFile::write(std::string_view bytes, std::string& reason) {
   HANDLE h = reinterpret_cast<HANDLE>(handle_);
   const LARGE_INTEGER start{};
-  BOOL ok = SetFilePointerEx(h, start, nullptr, FILE_BEGIN) && SetEndOfFile(h);
-  for (std::size_t done = 0; ok && done < bytes.size();) {
-    DWORD wrote = 0;
-    ok = WriteFile(h, bytes.data() + done,
-                   DWORD(std::min<std::size_t>(bytes.size() - done, 1 << 30)), &wrote, nullptr);
-    if (ok && wrote == 0) SetLastError(ERROR_DISK_FULL), ok = FALSE;
-    done += wrote;
-  }
+  BOOL ok =
+      SetFilePointerEx(h, start, nullptr, FILE_BEGIN) && SetEndOfFile(h) && writeAll(h, bytes);
   DWORD err = ok ? 0 : GetLastError();
   if (!CloseHandle(h) && ok) err = GetLastError(), ok = FALSE;
   handle_ = -1, written_ = ok;
   if (!ok) reason = systemErrorText(err);
   return ok;
+}
+
+ReplacingFile::~ReplacingFile() {
+  if (!temporary_.empty()) DeleteFileW(wide(temporary_).c_str());
+}
+
+bool ReplacingFile::prepare(const std::string& path, std::string_view bytes, std::string& reason) {
+  // A name of its own beside the file: the file's name with the process and a count after it.
+  HANDLE h = INVALID_HANDLE_VALUE;
+  DWORD err = 0;
+  for (int n = 0; h == INVALID_HANDLE_VALUE && n < 100; ++n) {
+    temporary_ =
+        path + "." + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(n) + ".tmp";
+    h = CreateFileW(wide(temporary_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    err = h == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+    if (err != 0 && err != ERROR_FILE_EXISTS) break;
+  }
+  BOOL ok = h != INVALID_HANDLE_VALUE && writeAll(h, bytes);
+  if (ok && !FlushFileBuffers(h)) ok = FALSE;
+  if (!ok && err == 0) err = GetLastError();
+  if (h != INVALID_HANDLE_VALUE && !CloseHandle(h) && ok) err = GetLastError(), ok = FALSE;
+  if (!ok && h != INVALID_HANDLE_VALUE) DeleteFileW(wide(temporary_).c_str());
+  if (!ok) temporary_.clear(), reason = systemErrorText(err);
+  path_ = path;
+  return ok;
+}
+
+// The one step that puts the new file in place.
+bool ReplacingFile::replace(std::string& reason) {
+  if (!MoveFileExW(wide(temporary_).c_str(), wide(path_).c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    reason = systemErrorText(GetLastError());
+    return false;  // the destructor removes the temporary file
+  }
+  temporary_.clear();
+  return true;
 }
 
 }  // namespace quarnel

@@ -89,7 +89,8 @@ class Run {
       if (!f->table.emptyIsNone && blank(w_.text(f->name)))
         problem(record, h_.nameOf(*f), "没有数值（这一列在本行和上面各行都是空的）");
     if (out_.problems.size() > problems) return;
-    if (const std::optional<Failure> failure = calculateInto(w_))
+    Axis axis{record.line, w_.text("zxh"), WallType::Exterior, {}, {}, {}};
+    if (const std::optional<Failure> failure = calculateInto(w_, &axis.working))
       return problem(record, h_.nameOf(field(failure->field)), failure->message);
     const auto [first, fresh] = labels_.emplace(std::string(trimmed(label)), record.line);
     if (!fresh)
@@ -98,9 +99,12 @@ class Run {
                                    " 行的轴线号相同（两条都照常计算）"});
     out_.report += reportOf(w_, program_.shell.reports);
     reported(w_, program_.shell.reports);
-    out_.axes.push_back({record.line, w_.text("zxh"), *selectedWall(w_), {}});
+    axis.wall = *selectedWall(w_);
+    for (const Field* input : fieldsOf(FieldKind::Input))
+      axis.inputs.emplace_back(trimmed(w_.text(input->name)));
     for (const Field* result : fieldsOf(FieldKind::Result))
-      out_.axes.back().results.push_back(w_.text(result->name));
+      axis.results.push_back(w_.text(result->name));
+    out_.axes.push_back(std::move(axis));
   }
 
  private:

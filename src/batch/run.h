@@ -6,17 +6,12 @@
 #include <vector>
 
 #include "batch/csv.h"
-#include "calc/loads.h"
+#include "document/axis.h"
 
 namespace quarnel {
 
-// One axis as the window shows it after its calculation.
-struct Axis {
-  std::size_t line;
-  std::string label;  // the text of the axis label
-  WallType wall;
-  std::vector<std::string> results;  // the texts of the result fields, in the field table's order
-};
+// One axis as the window shows it after its calculation, with the working values behind it.
+using Axis = CalculatedAxis;
 
 struct AxesRun {
   std::vector<Axis> axes;

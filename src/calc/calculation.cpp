@@ -75,13 +75,15 @@ ResultTexts formatLoads(const Loads& loads, WallType wall) {
 
 Calculation calculate(const FieldText& text, std::optional<WallType> wall) {
   ReadResult read = readInputs(text);
-  if (!read.inputs) return {std::nullopt, read.failure};
-  if (read.inputs->qcd == 0.0) return {std::nullopt, Failure{"qcd", kWallLengthMessage}};
+  if (!read.inputs) return {std::nullopt, read.failure, std::nullopt};
+  if (read.inputs->qcd == 0.0)
+    return {std::nullopt, Failure{"qcd", kWallLengthMessage}, std::nullopt};
   if (!wall) return {};
   // All texts are made before any is shown, so a failure leaves no mixed results.
-  ResultTexts results = formatLoads(computeLoads(*read.inputs, *wall), *wall);
-  if (results.failure) return {std::nullopt, results.failure};
-  return {results.texts, std::nullopt};
+  const WorkingValues working = computeWorkingValues(*read.inputs, *wall);
+  ResultTexts results = formatLoads(working.loads, *wall);
+  if (results.failure) return {std::nullopt, results.failure, std::nullopt};
+  return {results.texts, std::nullopt, working};
 }
 
 }  // namespace quarnel

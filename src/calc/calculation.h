@@ -60,12 +60,14 @@ struct ResultTexts {
 // and "0.0##" for an interior wall.
 ResultTexts formatLoads(const Loads& loads, WallType wall);
 
-// What a calculate click shows: the texts of the result fields; or a failure (a field beyond its
-// range, a wall length of zero, a result beyond a double), which shows a warning and leaves the
-// results; or neither, when no wall type is selected.
+// What a calculate click shows: the texts of the result fields, with the working values they
+// come from; or a failure (a field beyond its range, a wall length of zero, a result beyond a
+// double), which shows a warning and leaves the results; or neither, when no wall type is
+// selected.
 struct Calculation {
   std::optional<std::vector<std::string>> results;
   std::optional<Failure> failure;
+  std::optional<WorkingValues> working;
 };
 
 // Reads the inputs, checks the wall length and computes and formats the loads of the wall type.

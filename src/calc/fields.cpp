@@ -29,6 +29,7 @@ struct Row {
   Row& emptyIsNone() { return f.table.emptyIsNone = true, *this; }
   Row& wholeNumber() { return f.table.whole = true, *this; }
   Row& fraction() { return f.table.leastExcluded = true, f.table.most = 1, *this; }
+  Row& basic() { return f.basic = true, *this; }
 };
 
 std::vector<Field> table() {
@@ -36,14 +37,14 @@ std::vector<Field> table() {
   constexpr WallType X = WallType::Exterior, N = WallType::Interior;
   const Row rows[] = {
       Row("zxh", FieldKind::Axis, "轴线号", "", "A"),
-      Row("zrz", "砖墙容重", "kn/m3", "22", &I::zrz),
-      Row("crz", "门窗容重", "kn/m2", "0.45", &I::crz),
-      Row("lmhh", "楼面活荷", "kn/m2", "2.0", &I::lmhh),
-      Row("lmdh", "楼面恒荷", "kn/m2", "3.60", &I::lmdh),
-      Row("wmhh", "屋面活荷", "kn/m2", "0.7", &I::wmhh),
-      Row("wmdh", "屋面恒荷", "kn/m2", "7.0", &I::wmdh),
+      Row("zrz", "砖墙容重", "kn/m3", "22", &I::zrz).basic(),
+      Row("crz", "门窗容重", "kn/m2", "0.45", &I::crz).basic(),
+      Row("lmhh", "楼面活荷", "kn/m2", "2.0", &I::lmhh).basic(),
+      Row("lmdh", "楼面恒荷", "kn/m2", "3.60", &I::lmdh).basic(),
+      Row("wmhh", "屋面活荷", "kn/m2", "0.7", &I::wmhh).basic(),
+      Row("wmdh", "屋面恒荷", "kn/m2", "7.0", &I::wmdh).basic(),
       Row("gqsl", "每层隔墙数量", "道", "0", &I::gqsl).only(X).emptyIsNone(),
-      Row("nrq", "女儿墙线荷载", "kn/m", "6.858", &I::nrq).only(X),
+      Row("nrq", "女儿墙线荷载", "kn/m", "6.858", &I::nrq).only(X).basic(),
       Row("yttccd", "挑出宽度", "m", "1.2", &I::yttccd).only(X).called("阳台挑出宽度"),
       Row("ytzcd", "总长  度", "m", "", &I::ytzcd).only(X).called("阳台总长度").emptyIsNone(),
       Row("gqc1", "隔墙长", "m", "", &I::gqc1).only(N).called("轴线一侧隔墙长").emptyIsNone(),

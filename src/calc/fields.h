@@ -41,6 +41,7 @@ struct Field {
   std::int16_t Inputs::*asInt16 = nullptr;
   double Loads::*load = nullptr;
   TableRule table = {};
+  bool basic = false;  // one of the basic data of a building, which the report header states
 };
 
 // The 27 fields in the order of the window's keyboard: the axis label, the 22 inputs (read in this

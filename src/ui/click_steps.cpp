@@ -15,9 +15,10 @@ std::optional<WallType> selectedWall(const Window& w) {
   return std::nullopt;
 }
 
-std::optional<Failure> calculateInto(Window& w) {
+std::optional<Failure> calculateInto(Window& w, WorkingValues* working) {
   const Calculation c = calculate(textsOf(w), selectedWall(w));
   if (c.failure || !c.results) return c.failure;
+  if (working) *working = *c.working;
   const std::vector<const Field*>& results = fieldsOf(FieldKind::Result);
   for (std::size_t k = 0; k < results.size(); ++k) w.setText(results[k]->name, (*c.results)[k]);
   return std::nullopt;

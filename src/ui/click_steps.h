@@ -16,9 +16,10 @@ FieldText textsOf(const Window& w);
 // The wall type whose option is selected, or nothing when none is.
 std::optional<WallType> selectedWall(const Window& w);
 
-// The work of a calculate click without its warning box: the results written into w, or the
-// failure that the box would show (nothing is written then, nor when no wall type is selected).
-std::optional<Failure> calculateInto(Window& w);
+// The work of a calculate click without its warning box: the results written into w (and the
+// working values they come from into working, when given), or the failure that the box would
+// show (nothing is written then, nor when no wall type is selected).
+std::optional<Failure> calculateInto(Window& w, WorkingValues* working = nullptr);
 
 // The bytes a report click on w appends now to the report of the run: the header when counter does
 // not read as 2, or when the basic data differ from those that the last header of the run stated;

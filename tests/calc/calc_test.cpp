@@ -81,5 +81,30 @@ TEST(Loads, EveryTypeAndGroupingShowsInTheLastBit) {
   }
 }
 
+// The worked examples' working values (those their text gives), and the combinations of the
+// current code: the basic 1.3G + 1.5Qr and the standard G + Qr.
+TEST(Loads, WorkedExamplesWorkingValuesAndCombinations) {
+  constexpr auto A = Pattern::OneToThreeDecimals;
+  for (const Example& e : workedExamples()) {
+    const auto in =
+        readInputs([&](auto f) { return e.texts.count(f) ? e.texts.at(std::string(f)) : ""; });
+    const WallType wall = e.interior ? WallType::Interior : WallType::Exterior;
+    const WorkingValues w = computeWorkingValues(in.inputs.value(), wall);
+    EXPECT_EQ(formatLoads(w.loads, wall).texts, e.results);
+    if (e.interior) {
+      EXPECT_EQ(formatNumber(w.gqzz, A), "4.698");
+      EXPECT_EQ(w.wmhhx, 2.730000019073486328125f);
+      EXPECT_EQ(w.loads.hhz, 41.730000019073486);
+    } else {
+      EXPECT_EQ(formatNumber(w.ytdh, A), "6.117");
+      EXPECT_EQ(formatNumber(w.gqzz, A), "3.828");
+      EXPECT_NEAR(w.qtzz, 19.2017273, 5e-8);
+    }
+    EXPECT_EQ(formatNumber(basicCombination(w.loads), A), e.interior ? "312.726" : "359.889");
+    EXPECT_EQ(formatNumber(standardCombination(w.loads), A), e.interior ? "236.386" : "272.489");
+    EXPECT_EQ(basicCombination(w.loads), basicLiveTerm(w.loads) + basicDeadTerm(w.loads));
+  }
+}
+
 }  // namespace
 }  // namespace quarnel::test
