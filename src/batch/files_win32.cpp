@@ -1,4 +1,5 @@
-// The files of quarnel-batch on Windows: UTF-16 names, failures in the system's words.
+// The files of quarnel-batch on Windows: UTF-16 names, failures in the system's words, a file
+// that another program holds for a moment waited for.
 #include <windows.h>
 
 #include <algorithm>
@@ -85,9 +86,14 @@ void ResultsFile::close() {
 }
 
 bool ResultsFile::open(const std::string& path, std::string& reason) {
-  HANDLE h = CreateFileW(wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  const DWORD err = GetLastError();  // ERROR_ALREADY_EXISTS when the file was there
+  HANDLE h = INVALID_HANDLE_VALUE;
+  DWORD err = 0;  // ERROR_ALREADY_EXISTS when the file was there
+  retryWhileHeld([&] {
+    h = CreateFileW(wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    err = GetLastError();
+    return h == INVALID_HANDLE_VALUE ? err : 0;
+  });
   if (h == INVALID_HANDLE_VALUE) reason = systemErrorText(err);
   path_ = path, handle_ = reinterpret_cast<std::intptr_t>(h);
   created_ = h != INVALID_HANDLE_VALUE && err != ERROR_ALREADY_EXISTS;
@@ -96,17 +102,22 @@ bool ResultsFile::open(const std::string& path, std::string& reason) {
 
 bool ResultsFile::write(std::string_view bytes, std::string& reason) {
   HANDLE h = reinterpret_cast<HANDLE>(handle_);
-  const LARGE_INTEGER start{};
-  BOOL ok = SetFilePointerEx(h, start, nullptr, FILE_BEGIN) && SetEndOfFile(h);
-  for (std::size_t done = 0; ok && done < bytes.size();) {
-    DWORD wrote = 0;
-    ok = WriteFile(h, bytes.data() + done,
-                   DWORD(std::min<std::size_t>(bytes.size() - done, 1 << 30)), &wrote, nullptr);
-    if (ok && wrote == 0) SetLastError(ERROR_DISK_FULL), ok = FALSE;
-    done += wrote;
-  }
-  DWORD err = ok ? 0 : GetLastError();
-  if (!CloseHandle(h) && ok) err = GetLastError(), ok = FALSE;
+  // The whole file is written anew at each try: a part that another program has locked for a
+  // moment is waited for.
+  DWORD err = retryWhileHeld([&] {
+    const LARGE_INTEGER start{};
+    BOOL ok = SetFilePointerEx(h, start, nullptr, FILE_BEGIN) && SetEndOfFile(h);
+    for (std::size_t done = 0; ok && done < bytes.size();) {
+      DWORD wrote = 0;
+      ok = WriteFile(h, bytes.data() + done,
+                     DWORD(std::min<std::size_t>(bytes.size() - done, 1 << 30)), &wrote, nullptr);
+      if (ok && wrote == 0) SetLastError(ERROR_DISK_FULL), ok = FALSE;
+      done += wrote;
+    }
+    return ok ? 0 : GetLastError();
+  });
+  bool ok = err == 0;
+  if (!CloseHandle(h) && ok) err = GetLastError(), ok = false;
   handle_ = -1, written_ = ok;
   if (!ok) reason = systemErrorText(err);
   return ok;

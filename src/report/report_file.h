@@ -1,6 +1,7 @@
 // Appending to the report file: the whole text of one click goes in with one write, or not at all.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,10 @@ struct AppendFailure {
 // The system's words for one of its error codes (errno; on Windows GetLastError(), in the user's
 // language, followed by the code).
 std::string systemErrorText(unsigned long code);
+
+// Windows: runs attempt (it gives 0 or the system's error code) again while another program holds
+// the file for a moment (error 32 or 33), at most ten more times 100 ms apart; the last result.
+unsigned long retryWhileHeld(const std::function<unsigned long()>& attempt);
 
 // Opens the file at path (UTF-8) for appending, creating it when missing, and appends bytes in one
 // write under an exclusive lock, so that reports of two programs never mix. On any failure the

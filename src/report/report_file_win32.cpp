@@ -1,6 +1,6 @@
 // Appending on Windows: the whole file is locked against the other writers for the click
 // (LockFileEx waits for the lock like flock does); a program that holds the file open without
-// sharing makes the open fail at once.
+// sharing is waited for a moment (a virus scanner, a sync or backup client), then the open fails.
 #include <windows.h>
 
 #include <algorithm>
@@ -66,17 +66,28 @@ std::string systemErrorText(unsigned long code) {
   return withCode(words, code);
 }
 
+unsigned long retryWhileHeld(const std::function<unsigned long()>& attempt) {
+  unsigned long err = attempt();
+  for (int retry = 0; retry < 10 && (err == ERROR_SHARING_VIOLATION || err == ERROR_LOCK_VIOLATION);
+       ++retry) {
+    Sleep(100);
+    err = attempt();
+  }
+  return err;
+}
+
 std::optional<AppendFailure> appendToFile(const std::string& path, std::string_view bytes) {
   // Windows refuses to write a read-only file; Wine run by root would write it, so we ask first.
   const std::wstring name = wide(path);
   DWORD attributes = GetFileAttributesW(name.c_str());
   bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-  HANDLE file = readOnly
-                    ? INVALID_HANDLE_VALUE
-                    : CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = INVALID_HANDLE_VALUE;
+  const DWORD err = readOnly ? ERROR_ACCESS_DENIED : retryWhileHeld([&] {
+    file = CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return file == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+  });
   if (file == INVALID_HANDLE_VALUE) {
-    DWORD err = readOnly ? ERROR_ACCESS_DENIED : GetLastError();
     AppendFailure f = failure(err);
     f.refused = err == ERROR_ACCESS_DENIED;
     return f;

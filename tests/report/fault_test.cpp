@@ -113,6 +113,23 @@ TEST(ReportFile, WhateverStandsAtThePathIsAppendedToOrLeftAsItWas) {
 }
 
 #ifdef _WIN32
+// What another program holds for a moment is tried again (a sharing or lock violation), ten more
+// times at most; any other failure at once. Each row: the codes the tries give in turn (the last
+// one again and again), the result, the number of tries.
+TEST(ReportFile, OnlyAFileHeldByAnotherProgramIsTriedAgainTenTimesAtMost) {
+  const std::tuple<std::vector<DWORD>, DWORD, int> rows[] = {
+      {{ERROR_LOCK_VIOLATION, ERROR_SHARING_VIOLATION, 0}, 0, 3},
+      {{ERROR_SHARING_VIOLATION}, ERROR_SHARING_VIOLATION, 11},
+      {{ERROR_LOCK_VIOLATION}, ERROR_LOCK_VIOLATION, 11},
+      {{ERROR_SHARING_VIOLATION, ERROR_PATH_NOT_FOUND}, ERROR_PATH_NOT_FOUND, 2},
+      {{ERROR_ACCESS_DENIED, 0}, ERROR_ACCESS_DENIED, 1}};
+  for (const auto& [codes, result, tries] : rows) {
+    std::size_t n = 0;
+    EXPECT_EQ(retryWhileHeld([&] { return codes[std::min(n++, codes.size() - 1)]; }), result);
+    EXPECT_EQ(n, std::size_t(tries)) << codes[0];
+  }
+}
+
 // Windows Security's controlled folder access fails a new file in Documents as not found or as
 // access denied: after a refusal of drive C, only these codes point the user to where the program
 // is allowed.
