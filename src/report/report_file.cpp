@@ -18,13 +18,24 @@ ReportAppend appendReport(ReportFiles& files, std::string_view bytes) {
   return a;
 }
 
+std::string errorText(std::string_view words, unsigned long code) {
+  while (!words.empty() && (words.back() == '\r' || words.back() == '\n' || words.back() == ' '))
+    words.remove_suffix(1);
+  return std::string(words.empty() ? "未知错误" : words) + "（错误代码 " + std::to_string(code) +
+         "）";
+}
+
 std::string appendFailureText(const std::string& file, const AppendFailure& f) {
-  std::string text = f.refusedFirst.empty()
-                         ? "计算书文件写入失败：\n" + file + "\n"
-                         : "计算书文件写入失败：\n系统不允许写入 " + f.refusedFirst +
-                               "，\n改为写入 " + file + " 也失败了。\n";
-  text += "原因：" + f.reason + "\n";
-  if (!f.refusedFirst.empty()) text += fallbackBlockedHint(f.code);
+  const std::string blocked = f.refusedFirst.empty() ? "" : fallbackBlockedHint(f.code, file);
+  std::string text;
+  if (!blocked.empty())
+    text = blocked + "系统的说明：" + f.reason + "\n系统不允许写入 " + f.refusedFirst +
+           "，所以改为写入“文档”文件夹。\n";
+  else if (f.refusedFirst.empty())
+    text = "计算书文件写入失败：\n" + file + "\n原因：" + f.reason + "\n";
+  else
+    text = "计算书文件写入失败：\n系统不允许写入 " + f.refusedFirst + "，\n改为写入 " + file +
+           " 也失败了。\n原因：" + f.reason + "\n";
   if (f.leftOver) return text + "文件末尾可能留有本次未写完的内容，请检查该文件。";
   return text + "本次计算书没有写入文件，输入的数据都还在，排除原因后可再次生成。";
 }

@@ -18,8 +18,11 @@ struct AppendFailure {
 };
 
 // The system's words for one of its error codes (errno; on Windows GetLastError(), in the user's
-// language, followed by the code).
+// language, as errorText gives them).
 std::string systemErrorText(unsigned long code);
+// Words for an error as the messages give them, on one line: without the line break they end
+// with, followed by the code: "拒绝访问。（错误代码 5）"; "未知错误（错误代码 N）" without words.
+std::string errorText(std::string_view words, unsigned long code);
 
 // Windows: runs attempt (it gives 0 or the system's error code) again while another program holds
 // the file for a moment (error 32 or 33), at most ten more times 100 ms apart; the last result.
@@ -56,8 +59,8 @@ struct ReportAppend {
 ReportAppend appendReport(ReportFiles& files, std::string_view bytes);
 
 // The warning for a report that could not be appended to the file: after a refusal it names both
-// files and, where the system's guard of the fallback's folder may be the cause, says how to
-// allow the program.
+// files; where the system's guard of the fallback's folder may be the cause, it leads with that
+// and how to allow the program, then gives the system's words.
 std::string appendFailureText(const std::string& file, const AppendFailure& failure);
 // The notice that the report went to the fallback because the system refused the path.
 std::string fallbackNotice(const ReportFiles& files);

@@ -12,11 +12,6 @@ namespace quarnel {
 
 namespace {
 
-// A reason followed by the system's error code, as the user may look it up or pass it on.
-std::string withCode(const std::string& reason, DWORD err) {
-  return reason + "（错误代码 " + std::to_string(err) + "）";
-}
-
 // The reason for the user: our own Chinese words for the errors a report file meets, otherwise
 // the system's text in the user's language.
 AppendFailure failure(DWORD err, bool leftOver = false) {
@@ -37,7 +32,7 @@ AppendFailure failure(DWORD err, bool leftOver = false) {
       {ERROR_INVALID_NAME, "文件名不正确"},
   };
   for (const auto& t : kTexts)
-    if (t.code == err) return {withCode(t.text, err), leftOver, false, err, {}};
+    if (t.code == err) return {errorText(t.text, err), leftOver, false, err, {}};
   return {systemErrorText(err), leftOver, false, err, {}};
 }
 
@@ -60,10 +55,9 @@ std::string systemErrorText(unsigned long code) {
   DWORD n = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
       nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  while (n > 0 && (text[n - 1] == L'\r' || text[n - 1] == L'\n' || text[n - 1] == L' ')) --n;
   const std::string words = utf8(std::wstring_view(text, n));
   LocalFree(text);
-  return withCode(words, code);
+  return errorText(words, code);
 }
 
 unsigned long retryWhileHeld(const std::function<unsigned long()>& attempt) {

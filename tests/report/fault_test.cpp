@@ -11,6 +11,8 @@
 #include "ui/memory_window.h"
 #ifdef _WIN32
 #include <windows.h>
+
+#include "calc/utf16.h"
 #else
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -66,11 +68,17 @@ TEST(ReportFile, WhateverStandsAtThePathIsAppendedToOrLeftAsItWas) {
          held = CreateFileW(p.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
        },
        Warned, ERROR_SHARING_VIOLATION},
-      {"a folder, and the second place's folder missing (as a guarded Documents folder fails)",
+      {"a folder, and the second place's folder missing",
        [](const fs::path& p, const fs::path& second) {
          fs::create_directory(p), fs::remove_all(second.parent_path());
        },
-       Blocked, ERROR_PATH_NOT_FOUND},
+       BothFailed, ERROR_PATH_NOT_FOUND},
+      {"a folder, and the second place a read-only file (as a guarded Documents folder refuses)",
+       [](const fs::path& p, const fs::path& second) {
+         fs::create_directory(p), writeBytes(second.u8string(), "x");
+         fs::permissions(second, fs::perms::owner_read);
+       },
+       Blocked, ERROR_ACCESS_DENIED},
       {"a folder, and the second place held open by another program",
        [](const fs::path& p, const fs::path& second) {
          fs::create_directory(p);
@@ -106,9 +114,10 @@ TEST(ReportFile, WhateverStandsAtThePathIsAppendedToOrLeftAsItWas) {
     const std::string text = outcome == Appended ? "" : w.warnings()[0].text;
     EXPECT_TRUE(outcome == Appended || text.find(files.path) != std::string::npos);
     EXPECT_EQ(text.find(files.fallback) != std::string::npos, outcome >= SecondPlace);
-    EXPECT_EQ(text.find("受控制文件夹访问") != std::string::npos, outcome == Blocked);
+    EXPECT_EQ(text.rfind("Windows 安全中心的“受控制文件夹访问”", 0) == 0, outcome == Blocked);
     EXPECT_TRUE(!code || text.find("错误代码 " + std::to_string(code) + "）") != std::string::npos);
     fs::permissions(path, fs::perms::owner_all, ignored);
+    fs::permissions(files.fallback, fs::perms::owner_all, ignored);
   }
 }
 
@@ -130,27 +139,59 @@ TEST(ReportFile, OnlyAFileHeldByAnotherProgramIsTriedAgainTenTimesAtMost) {
   }
 }
 
-// Windows Security's controlled folder access fails a new file in Documents as not found or as
-// access denied: after a refusal of drive C, only these codes point the user to where the program
-// is allowed.
-TEST(ReportFile, ABlockedSecondPlaceSaysWhereWindowsSecurityAllowsTheProgram) {
-  const std::pair<DWORD, bool> rows[] = {{ERROR_FILE_NOT_FOUND, true},
-                                         {ERROR_PATH_NOT_FOUND, true},
-                                         {ERROR_ACCESS_DENIED, true},
-                                         {ERROR_SHARING_VIOLATION, false},
-                                         {ERROR_DISK_FULL, false}};
-  for (const auto& [code, blocked] : rows) {
-    AppendFailure f{systemErrorText(code), false, false, code, "c:\\Quarnel书.txt"};
-    EXPECT_EQ(appendFailureText("D:\\文档\\Quarnel书.txt", f)
-                      .find("Windows 安全中心 → 病毒和威胁防护 → 勒索软件防护 → "
-                            "允许应用通过受控制文件夹访问") != std::string::npos,
-              blocked)
-        << code;
+// Windows Security's controlled folder access fails a new file in Documents as not found (2, 3)
+// and an existing one as access denied (5): after a refusal of drive C, the message then leads
+// with it and how to allow the program, then gives the system's words without their line break.
+TEST(ReportFile, ABlockedSecondPlaceLeadsWithWindowsSecurity) {
+  ScratchDir dir;
+  const std::string docs = dir.file("文档/Quarnel书.txt"), gone = dir.file("gone/Quarnel书.txt");
+  fs::create_directory(dir.path / fs::u8path("文档"));
+  const std::tuple<DWORD, std::string, bool> rows[] = {
+      {ERROR_FILE_NOT_FOUND, docs, true},  {ERROR_PATH_NOT_FOUND, docs, true},
+      {ERROR_PATH_NOT_FOUND, gone, false}, {ERROR_ACCESS_DENIED, docs, false},
+      {ERROR_ACCESS_DENIED, "file", true}, {ERROR_SHARING_VIOLATION, "file", false},
+      {ERROR_DISK_FULL, docs, false}};
+  wchar_t program[MAX_PATH];
+  GetModuleFileNameW(nullptr, program, MAX_PATH);
+  for (const auto& [code, where, blocked] : rows) {
+    const std::string file = where == "file" ? docs : where;
+    if (where == "file") writeBytes(docs, "earlier");
+    AppendFailure f{errorText("系统的话。\r\n", code), false, false, code, "c:\\Quarnel书.txt"};
+    const std::string text = appendFailureText(file, f);
+    EXPECT_EQ(text.rfind("Windows 安全中心", 0) == 0, blocked) << code << " " << where;
+    if (blocked) {
+      EXPECT_EQ(text,
+                "Windows 安全中心的“受控制文件夹访问”（勒索软件防护）可能阻止了本程序写入"
+                "“文档”文件夹中的计算书文件：\n" +
+                    file +
+                    "\n若要允许本程序：Windows 安全中心 → 病毒和威胁防护 → 管理勒索软件防护 "
+                    "→ 允许应用通过受控制文件夹访问 → 添加允许的应用，选择\n" +
+                    utf8(program) + "\n系统的说明：系统的话。（错误代码 " + std::to_string(code) +
+                    "）\n系统不允许写入 c:\\Quarnel书.txt，所以改为写入“文档”文件夹。\n"
+                    "本次计算书没有写入文件，输入的数据都还在，排除原因后可再次生成。");
+    }
     f.refusedFirst.clear();  // a file that failed of itself
-    EXPECT_EQ(appendFailureText("D:\\Quarnel书.txt", f).find("安全中心"), std::string::npos);
+    EXPECT_EQ(appendFailureText(file, f).find("安全中心"), std::string::npos);
+    fs::remove(docs);
   }
 }
 #endif
+
+// The system's words on one line, followed by the code; without words "未知错误".
+TEST(ReportFile, TheSystemsWordsStandOnOneLineWithTheCode) {
+  const std::tuple<const char*, unsigned long, const char*> rows[] = {
+      {"系统找不到指定的文件。\r\n", 2, "系统找不到指定的文件。（错误代码 2）"},
+      {"拒绝访问。\r\n", 5, "拒绝访问。（错误代码 5）"},
+      {"", 32, "未知错误（错误代码 32）"},
+      {" \r\n", 33, "未知错误（错误代码 33）"}};
+  for (const auto& [words, code, line] : rows) EXPECT_EQ(errorText(words, code), line);
+#ifdef _WIN32  // FormatMessageW's words end with CR LF; it has none for a code of no one's
+  const std::string notFound = systemErrorText(ERROR_FILE_NOT_FOUND), code = "（错误代码 2）";
+  EXPECT_EQ(notFound.find_first_of("\r\n"), std::string::npos) << notFound;
+  EXPECT_EQ(notFound.substr(notFound.size() - code.size()), code);
+  EXPECT_EQ(systemErrorText(0x2000ABCD), "未知错误（错误代码 536914893）");
+#endif
+}
 
 // Writers (threads with their own window and file) append 1000 reports each at once, all whole and
 // in order: the golden section, "A" made p + 1, n in four digits and '#'s keeping the zone blanks.
