@@ -1,20 +1,36 @@
 #include "report/report_file.h"
 
+#include <filesystem>
+#include <utility>
+
 #include "report/report_path.h"
 
 namespace quarnel {
 
+namespace {
+
+// Whether a file (not a folder) stands at path.
+bool fileAt(const std::string& path) {
+  std::error_code ignored;
+  return !path.empty() && std::filesystem::is_regular_file(std::filesystem::u8path(path), ignored);
+}
+
+}  // namespace
+
 ReportAppend appendReport(ReportFiles& files, std::string_view bytes) {
-  ReportAppend a{files.path, std::nullopt, false};
+  ReportAppend a{files.path, std::nullopt};
   if (bytes.empty()) return a;
+  if (files.findFallback) files.fallback = std::exchange(files.findFallback, nullptr)();
   a.failure = appendToFile(files.path, bytes);
   if (a.failure && a.failure->refused && !files.fallback.empty()) {
     a.file = files.fallback;
     a.failure = appendToFile(files.fallback, bytes);
     if (a.failure) a.failure->refusedFirst = files.path;
-    a.tellFallback = !a.failure && !files.toldFallback;
-    files.toldFallback = files.toldFallback || a.tellFallback;
   }
+  if (a.failure || files.toldPlace || files.fallback.empty()) return a;
+  const std::string& other = a.file == files.path ? files.fallback : files.path;
+  if (fileAt(other)) a.otherFile = other;
+  a.tellPlace = files.toldPlace = a.file == files.fallback || !a.otherFile.empty();
   return a;
 }
 
@@ -40,8 +56,13 @@ std::string appendFailureText(const std::string& file, const AppendFailure& f) {
   return text + "本次计算书没有写入文件，输入的数据都还在，排除原因后可再次生成。";
 }
 
-std::string fallbackNotice(const ReportFiles& files) {
-  return "系统不允许写入 " + files.path + "，计算书已写入：\n" + files.fallback;
+std::string placeNotice(const ReportFiles& files, const ReportAppend& appended) {
+  std::string text = appended.file == files.path
+                         ? "计算书已写入：\n" + files.path
+                         : "系统不允许写入 " + files.path + "，计算书已写入：\n" + files.fallback;
+  if (!appended.otherFile.empty())
+    text += "\n另有一个计算书文件，其中是以前写入的计算书：\n" + appended.otherFile;
+  return text;
 }
 
 }  // namespace quarnel

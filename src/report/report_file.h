@@ -36,21 +36,27 @@ std::optional<AppendFailure> appendToFile(const std::string& path, std::string_v
 
 // The report files of one run: the report goes to path whenever the system lets the user write
 // it, otherwise to fallback (when there is one); the first report of the run that goes to
-// fallback tells the user. The basic data that the last report header of the run stated are kept
-// beside them, so that a report whose basic data differ states them again.
+// fallback, or to path while a report file stands at fallback too, tells the user. The basic data
+// that the last report header of the run stated are kept beside them, so that a report whose basic
+// data differ states them again.
 struct ReportFiles {
   std::string path;
   std::string fallback;
-  bool toldFallback = false;
+  bool toldPlace = false;
   std::optional<std::string> statedData = std::nullopt;
+  // When set, gives fallback at the first report (the window does not look for the Documents
+  // folder while it starts).
+  std::string (*findFallback)() = nullptr;
 };
 
 // How appending a report went: the file it went to (or the last one tried), the failure, and
-// whether the user is now to be told that the report went to the fallback.
+// whether the user is now to be told where it went (placeNotice), with the report file at the
+// other place when there is one.
 struct ReportAppend {
   std::string file;
   std::optional<AppendFailure> failure;
-  bool tellFallback = false;
+  bool tellPlace = false;
+  std::string otherFile = {};
 };
 
 // Appends bytes to files.path, or to files.fallback when the system refuses files.path for lack
@@ -62,7 +68,8 @@ ReportAppend appendReport(ReportFiles& files, std::string_view bytes);
 // files; where the system's guard of the fallback's folder may be the cause, it leads with that
 // and how to allow the program, then gives the system's words.
 std::string appendFailureText(const std::string& file, const AppendFailure& failure);
-// The notice that the report went to the fallback because the system refused the path.
-std::string fallbackNotice(const ReportFiles& files);
+// The notice of where the report went: to the fallback because the system refused the path, or
+// to the path; and the other report file, when there is one.
+std::string placeNotice(const ReportFiles& files, const ReportAppend& appended);
 
 }  // namespace quarnel

@@ -36,9 +36,10 @@ std::size_t lines(const std::string& bytes) {
   return std::count(bytes.begin(), bytes.end(), '\n');
 }
 
-// Refused, then the second place failing too: Blocked where the system's error code is one that a
-// guard of the second place's folder gives, BothFailed otherwise.
-enum Outcome { Appended, Warned, SecondPlace, BothFailed, Blocked };
+// Appended to the path, or to the second place after a refusal; Told: and a report file at the
+// other place is named too. Refused, then the second place failing too: Blocked where the
+// system's error code is one that a guard of the second place's folder gives, BothFailed otherwise.
+enum Outcome { Appended, Told, Warned, SecondPlace, SecondPlaceTold, BothFailed, Blocked };
 
 // Two clicks with something at the path and at a second place, each in a folder of its own; on
 // Windows the warning gives the system's error code.
@@ -47,6 +48,8 @@ TEST(ReportFile, WhateverStandsAtThePathIsAppendedToOrLeftAsItWas) {
       {"nothing: the file is created", [](const fs::path&, const fs::path&) {}, Appended, 0},
       {"a missing folder", [](const fs::path& p, auto&) { fs::remove_all(p.parent_path()); },
        Warned, 0},
+      {"nothing, and a report file at the second place",
+       [](auto&, const fs::path& second) { writeBytes(second.u8string(), "earlier"); }, Told, 0},
 #ifndef _WIN32
       {"a folder", [](const fs::path& p, auto&) { fs::create_directory(p); }, Warned, 0},
       {"a full disk", [](const fs::path& p, auto&) { fs::create_symlink("/dev/full", p); }, Warned,
@@ -62,7 +65,7 @@ TEST(ReportFile, WhateverStandsAtThePathIsAppendedToOrLeftAsItWas) {
        [](const fs::path& p, auto&) {
          writeBytes(p.u8string(), "x"), fs::permissions(p, fs::perms::owner_read);
        },
-       SecondPlace, 0},
+       SecondPlaceTold, 0},
       {"a file another program holds open for writing without sharing",
        [](const fs::path& p, auto&) {
          held = CreateFileW(p.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
@@ -103,17 +106,26 @@ TEST(ReportFile, WhateverStandsAtThePathIsAppendedToOrLeftAsItWas) {
 #ifdef _WIN32
     CloseHandle(std::exchange(held, INVALID_HANDLE_VALUE));
 #endif
-    const bool written = outcome == Appended || outcome == SecondPlace;  // else one box each
-    EXPECT_EQ(w.text("counter") + " " + w.focus(), written ? "2 zxh" : "1 qcd");
+    const bool toPath = outcome <= Told,
+               toSecond = outcome == SecondPlace || outcome == SecondPlaceTold;
+    EXPECT_EQ(w.text("counter") + " " + w.focus(), toPath || toSecond ? "2 zxh" : "1 qcd");
     EXPECT_FALSE(fs::exists(path.parent_path() / "gone"));
-    ASSERT_EQ(w.warnings().size(), outcome == Appended ? 0u : written ? 1u : 2u);
+    // One notice when told where the report went, one warning per click when it failed.
+    ASSERT_EQ(w.warnings().size(), outcome == Appended ? 0u : toPath || toSecond ? 1u : 2u);
     const std::string now = standing(path);
     EXPECT_EQ(now.substr(0, before.size()), before);
-    EXPECT_EQ(lines(now.substr(before.size())), outcome == Appended ? 9u + 10u + 10u : 0u);
-    EXPECT_EQ(lines(readBytes(files.fallback)), outcome == SecondPlace ? 9u + 10u + 10u : 0u);
+    EXPECT_EQ(lines(now.substr(before.size())), toPath ? 9u + 10u + 10u : 0u);
+    EXPECT_EQ(lines(readBytes(files.fallback)), toSecond ? 9u + 10u + 10u : 0u);
     const std::string text = outcome == Appended ? "" : w.warnings()[0].text;
     EXPECT_TRUE(outcome == Appended || text.find(files.path) != std::string::npos);
-    EXPECT_EQ(text.find(files.fallback) != std::string::npos, outcome >= SecondPlace);
+    EXPECT_EQ(text.find(files.fallback) != std::string::npos,
+              outcome != Appended && outcome != Warned);
+    EXPECT_EQ(text.find("另有一个计算书文件") != std::string::npos,
+              outcome == Told || outcome == SecondPlaceTold);
+    if (outcome == Told) {
+      EXPECT_EQ(text, "计算书已写入：\n" + files.path +
+                          "\n另有一个计算书文件，其中是以前写入的计算书：\n" + files.fallback);
+    }
     EXPECT_EQ(text.rfind("Windows 安全中心的“受控制文件夹访问”", 0) == 0, outcome == Blocked);
     EXPECT_TRUE(!code || text.find("错误代码 " + std::to_string(code) + "）") != std::string::npos);
     fs::permissions(path, fs::perms::owner_all, ignored);
