@@ -1,21 +1,10 @@
 #include "report/report_file.h"
 
-#include <filesystem>
 #include <utility>
 
 #include "report/report_path.h"
 
 namespace quarnel {
-
-namespace {
-
-// Whether a file (not a folder) stands at path.
-bool fileAt(const std::string& path) {
-  std::error_code ignored;
-  return !path.empty() && std::filesystem::is_regular_file(std::filesystem::u8path(path), ignored);
-}
-
-}  // namespace
 
 ReportAppend appendReport(ReportFiles& files, std::string_view bytes) {
   ReportAppend a{files.path, std::nullopt};

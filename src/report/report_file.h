@@ -28,6 +28,9 @@ std::string errorText(std::string_view words, unsigned long code);
 // the file for a moment (error 32 or 33), at most ten more times 100 ms apart; the last result.
 unsigned long retryWhileHeld(const std::function<unsigned long()>& attempt);
 
+// Whether a file, not a folder, stands at path (UTF-8).
+bool fileAt(const std::string& path);
+
 // Opens the file at path (UTF-8) for appending, creating it when missing, and appends bytes in one
 // write under an exclusive lock, so that reports of two programs never mix. On any failure the
 // bytes this call appended are taken back (when they are still the end of the file) and the

@@ -70,6 +70,11 @@ unsigned long retryWhileHeld(const std::function<unsigned long()>& attempt) {
   return err;
 }
 
+bool fileAt(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 std::optional<AppendFailure> appendToFile(const std::string& path, std::string_view bytes) {
   // Windows refuses to write a read-only file; Wine run by root would write it, so we ask first.
   const std::wstring name = wide(path);

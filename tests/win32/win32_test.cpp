@@ -6,6 +6,11 @@
 #include <windows.h>
 // after windows.h
 #include <commctrl.h>
+#include <tlhelp32.h>
+
+#include <cwctype>
+#include <iostream>
+#include <set>
 
 #include "../common/test_support.h"
 #include "../contract/window_contract.h"
@@ -270,6 +275,74 @@ TEST_F(Win32Test, HelpWindowIsOneAndRebuiltAfterClose) {
     EXPECT_EQ(help->text("txthelp"), text);
     EXPECT_EQ(SendMessageW(help->control("txthelp"), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
   }
+}
+
+// The modules a process has loaded, their names in lower case.
+std::set<std::wstring> modulesOf(DWORD process) {
+  std::set<std::wstring> names;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process);
+  MODULEENTRY32W module{};
+  module.dwSize = sizeof module;
+  for (BOOL more = Module32FirstW(snapshot, &module); more;
+       more = Module32NextW(snapshot, &module)) {
+    std::wstring name = module.szModule;
+    for (wchar_t& c : name) c = std::towlower(c);
+    names.insert(name);
+  }
+  CloseHandle(snapshot);
+  return names;
+}
+
+// A window of a process, by class and title, at any depth under parent (nullptr: the desktop).
+HWND windowOf(DWORD process, HWND parent, const wchar_t* cls, const wchar_t* title) {
+  struct Search {
+    DWORD process;
+    const wchar_t *cls, *title;
+    HWND found;
+  } search{process, cls, title, nullptr};
+  auto match = [](HWND h, LPARAM data) -> BOOL {
+    auto* s = reinterpret_cast<Search*>(data);
+    wchar_t kind[32] = L"", text[64] = L"";
+    DWORD owner = 0;
+    GetWindowThreadProcessId(h, &owner);
+    GetClassNameW(h, kind, 32), GetWindowTextW(h, text, 64);
+    if (owner == s->process && _wcsicmp(kind, s->cls) == 0 && wcscmp(text, s->title) == 0)
+      return s->found = h, FALSE;
+    return TRUE;
+  };
+  parent ? EnumChildWindows(parent, match, LPARAM(&search)) : EnumWindows(match, LPARAM(&search));
+  return search.found;
+}
+
+// The program as a user starts it loads neither oleacc nor oleaut32 (nor starts COM with them) for
+// its window; a screen reader's first request for a field's object loads them, and the field
+// answers with its name. The modules loaded once the window is up are listed in the test's output.
+TEST(Win32Program, LoadsWhatScreenReadersNeedWhenOneFirstAsks) {
+  STARTUPINFOW start{};
+  start.cb = sizeof start;
+  PROCESS_INFORMATION program{};
+  std::wstring command = L"\"" + wide(QUARNEL_PROGRAM) + L"\"";
+  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &start, &program));
+  HWND main = nullptr;
+  for (DWORD begun = GetTickCount(); !main && GetTickCount() - begun < 20000; Sleep(50))
+    main = windowOf(program.dwProcessId, nullptr, kWindowClass, L"砖混Quarnel器");
+  ASSERT_TRUE(main) << "no window within 20 s";
+  WaitForInputIdle(program.hProcess, 20000);
+  std::wstring loaded;
+  for (const std::wstring& name : modulesOf(program.dwProcessId)) loaded += name + L" ";
+  std::cout << "quarnel.exe with its window up: " << utf8(loaded) << "\n";
+  EXPECT_EQ(loaded.find(L"oleacc.dll"), std::wstring::npos);
+  EXPECT_EQ(loaded.find(L"oleaut32.dll"), std::wstring::npos);
+  HWND caption = windowOf(program.dwProcessId, main, L"Static", L"墙  长度");
+  ASSERT_TRUE(caption);
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // the object comes from another process
+  EXPECT_EQ(accessibleName(GetWindow(caption, GW_HWNDNEXT)), "墙长度 (m)");
+  CoUninitialize();
+  EXPECT_EQ(modulesOf(program.dwProcessId).count(L"oleacc.dll"), 1u);
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitForSingleObject(program.hProcess, 20000), WAIT_OBJECT_0);
+  CloseHandle(program.hProcess), CloseHandle(program.hThread);
 }
 
 TEST(Win32Program, EndsWhenTheLastWindowCloses) {
