@@ -214,6 +214,66 @@ TEST_F(Win32Test, LaidOutAndLetteredAtEveryDensity) {
   }
 }
 
+// A control's client area as it is on the screen (what waits to be drawn drawn first): its width,
+// then its pixels row by row.
+std::vector<COLORREF> pixelsOf(HWND control) {
+  RedrawWindow(GetAncestor(control, GA_ROOT), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RECT r;
+  GetClientRect(control, &r);
+  HDC screen = GetDC(control), copy = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
+  HGDIOBJ old = SelectObject(copy, bitmap);
+  BitBlt(copy, 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
+  std::vector<COLORREF> pixels{COLORREF(r.right)};
+  for (int y = 0; y < r.bottom; ++y)
+    for (int x = 0; x < r.right; ++x) pixels.push_back(GetPixel(copy, x, y));
+  SelectObject(copy, old), DeleteObject(bitmap), DeleteDC(copy), ReleaseDC(control, screen);
+  return pixels;
+}
+
+// High contrast switched on while the program runs: the frame's caption and line take the
+// system's text colour on its face colour (a contrast theme's black and yellow here), and their
+// blue and grey come back, pixel for pixel, when it is switched off. Wine cannot switch high
+// contrast (SPI_SETHIGHCONTRAST fails), so the test answers the window's question itself and
+// tells the window as Windows does, after setting the theme's colours.
+TEST_F(Win32Test, CaptionsAndLinesFollowHighContrast) {
+  const int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT};
+  const COLORREF theme[] = {RGB(0, 0, 0), RGB(255, 255, 0)};
+  const COLORREF normal[] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT)};
+  bool on = false;
+  w.highContrast = [&on] { return on; };
+  auto switchTo = [&](bool contrast) {
+    SetSysColors(2, elements, contrast ? theme : normal);
+    on = contrast;
+    SendMessageW(w.hwnd(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    settle();
+  };
+  // What Frame4 shows: a corner of its face, the middle of its line, whether its caption (the top
+  // left, above the labels) has blue letters, and yellow ones (smoothed: pixels far more blue than
+  // red and green, and the reverse).
+  auto seen = [&](std::vector<COLORREF>* all = nullptr) {
+    const std::vector<COLORREF> p = pixelsOf(w.control("Frame4"));
+    if (all) *all = p;
+    auto has = [&p](int blueOverYellow) {
+      int n = 0;
+      for (std::size_t y = 0; y < 14; ++y)
+        for (std::size_t x = 0; x < 100; ++x) {
+          const COLORREF c = p[1 + y * p[0] + x];
+          n += (GetBValue(c) - std::min(GetRValue(c), GetGValue(c))) * blueOverYellow > 60;
+        }
+      return n > 20;
+    };
+    return std::make_tuple(p[1], p[1 + 50 * p[0] + 153], has(1), has(-1));
+  };
+  std::vector<COLORREF> before, after;
+  EXPECT_EQ(seen(&before), std::make_tuple(normal[0], RGB(128, 128, 128), true, false));
+  switchTo(true);
+  EXPECT_EQ(seen(), std::make_tuple(theme[0], theme[1], false, true));
+  switchTo(false);
+  seen(&after);
+  EXPECT_TRUE(after == before) << "the frame is not drawn as it was";
+}
+
 TEST_F(Win32Test, PasteAndControlCharactersPassTheZrzFilter) {
   w.setText("zxh", "2.5");  // copied
   SendMessageW(w.control("zxh"), EM_SETSEL, 0, -1);

@@ -262,7 +262,7 @@ void Win32Window::placeWindow(const RECT& rect, UINT flags) {
 }
 
 // A frame: an etched groove whose top runs through the middle of the caption, and the caption in
-// blue in the caption font on the window's colour.
+// the caption font on the window's colour: blue, or with high contrast the system's text colour.
 void Win32Window::paintFrame(HWND frame) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(frame, &ps);
@@ -282,7 +282,7 @@ void Win32Window::paintFrame(HWND frame) {
   text.right = text.left + size.cx + 2 * pad;
   FillRect(dc, &text, GetSysColorBrush(COLOR_BTNFACE));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(0, 0, 255));
+  SetTextColor(dc, highContrast() ? GetSysColor(COLOR_BTNTEXT) : RGB(0, 0, 255));
   TextOutW(dc, text.left + pad, 0, caption, length);
   SelectObject(dc, old);
   EndPaint(frame, &ps);

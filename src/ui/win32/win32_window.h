@@ -78,6 +78,10 @@ class Win32Window : public Window {
   // The warning box: by default MessageBoxW with the exclamation icon and one OK button, owned by
   // this window. Tests replace it to record the boxes.
   std::function<void(HWND owner, const std::wstring& text, const std::wstring& title)> warningBox;
+  // Whether the user has high contrast on (SPI_GETHIGHCONTRAST), asked at each painting: the frame
+  // captions and lines then take the system's text colour instead of their blue and grey. Tests
+  // replace it where the system cannot switch it.
+  std::function<bool()> highContrast;
 
  private:
   static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
