@@ -174,12 +174,22 @@ LRESULT CALLBACK recordPlaces(HWND h, UINT m, WPARAM wp, LPARAM lp, UINT_PTR, DW
 // from the old one unless the window asks for another), then the change with the suggested
 // rectangle, which the window takes at once; every control shown waits to be drawn anew. The
 // first change keeps 96 dpi and moves the window only: what is redrawn then is the window's own
-// doing, not the system's after a resize.
+// doing, not the system's after a resize. The window's small and large icons are those of the
+// density (16 and 32 pixels at 96 dpi, in proportion above).
 TEST_F(Win32Test, LaidOutAndLetteredAtEveryDensity) {
-  const int densities[][4] = {{96, 497, 237, 14}, {144, 746, 356, 21}, {192, 994, 474, 28}};
+  const int densities[][6] = {
+      {96, 497, 237, 14, 16, 32}, {144, 746, 356, 21, 24, 48}, {192, 994, 474, 28, 32, 64}};
+  auto iconWidth = [this](WPARAM which) {
+    ICONINFO icon{};
+    BITMAP bitmap{};
+    GetIconInfo(HICON(SendMessageW(w.hwnd(), WM_GETICON, which, 0)), &icon);
+    GetObjectW(icon.hbmColor, sizeof bitmap, &bitmap);
+    DeleteObject(icon.hbmColor), DeleteObject(icon.hbmMask);
+    return int(bitmap.bmWidth);
+  };
   SetWindowSubclass(w.hwnd(), recordPlaces, 1, 0);
   int old = 96;
-  for (const auto& [dpi, width, height, font] : densities) {
+  for (const auto& [dpi, width, height, font, small, big] : densities) {
     RECT now;
     GetWindowRect(w.hwnd(), &now);
     SIZE size{MulDiv(now.right - now.left, dpi, old), MulDiv(now.bottom - now.top, dpi, old)};
@@ -195,6 +205,8 @@ TEST_F(Win32Test, LaidOutAndLetteredAtEveryDensity) {
                &caption);
     EXPECT_EQ(caption.lfHeight, -font);
     EXPECT_EQ(caption.lfWeight, FW_NORMAL);
+    EXPECT_EQ(std::make_pair(iconWidth(ICON_SMALL), iconWidth(ICON_BIG)),
+              std::make_pair(small, big));
     for (const Control& c : mainWindow().controls) {
       SCOPED_TRACE(c.name + " at " + std::to_string(dpi));
       HWND h = w.control(c.name);

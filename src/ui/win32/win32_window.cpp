@@ -69,6 +69,7 @@ Win32Window::Win32Window(const WindowDesc& desc)
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
   lineBrush_ = CreateSolidBrush(RGB(128, 128, 128));
   useFonts(windowDpi(hwnd_));
+  useIcons(dpi_);
   createControls();
   const SIZE size = frameSize(dpi_);
   placeWindow({0, 0, size.cx, size.cy}, SWP_NOMOVE);
@@ -78,6 +79,8 @@ Win32Window::~Win32Window() {
   if (hwnd_) DestroyWindow(hwnd_);
   DeleteObject(textFont_);
   DeleteObject(captionFont_);
+  if (smallIcon_) DestroyIcon(smallIcon_);
+  if (bigIcon_) DestroyIcon(bigIcon_);
   DeleteObject(lineBrush_);
 }
 

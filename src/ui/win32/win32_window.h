@@ -94,6 +94,9 @@ class Win32Window : public Window {
   void addTooltips();
   // Makes the two fonts of a density the window's.
   void useFonts(UINT dpi);
+  // Gives the window its small and large icons in the sizes of a density (of a main window: a tool
+  // window shows none).
+  void useIcons(UINT dpi);
   // The font of a control: the caption font for a frame, else the text font.
   HFONT fontOf(const Control& c) const;
   // Fonts and controls for a new density, the window in the rectangle the system suggests, and
@@ -116,6 +119,7 @@ class Win32Window : public Window {
   HWND hwnd_ = nullptr;
   UINT dpi_ = 96;
   HFONT textFont_ = nullptr, captionFont_ = nullptr;
+  HICON smallIcon_ = nullptr, bigIcon_ = nullptr;
   HBRUSH lineBrush_ = nullptr;
   HWND tooltip_ = nullptr;
   HWND lastFocus_ = nullptr;
