@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Checks a built quarnel.exe, or with "console" quarnel-batch.exe, without running it:
-#   check_exe.sh OBJDUMP WINDRES CHANGELOG EXE [console]
+# Checks a built quarnel.exe, or with "console" quarnel-batch.exe, or with "installer" the setup
+# program (its version, as the programs show it, and its icon; the rest is NSIS's), without running
+# it:
+#   check_exe.sh OBJDUMP WINDRES CHANGELOG EXE [console|installer]
 # - a 64-bit (x86-64) program of the Windows GUI subsystem (the console subsystem with "console");
 # - its import table names only DLLs that come with Windows (so the C++ runtime, libgcc and
 #   winpthread are linked in statically, and no toolkit DLL is needed), and no function that
@@ -17,12 +19,16 @@ objdump=$1 windres=$2 changelog=$3 exe=$4 kind=${5:-gui}
 source "$(dirname "$0")/release.sh"
 release_of "$changelog" || exit 1
 shown=${release_shown//./\.} dotted=${release//./\.}  # as regular expressions
-# What tells the two programs apart: subsystem, a function each must import, the names.
+# What tells the programs apart: subsystem, a function each must import, the names (the string
+# block's key as the programs' resource scripts write it; NSIS writes it in lower case).
+names=("InternalName\", \"Quarnel" "OriginalFilename\", \"Quarnel\\.exe") block=080404B0
 if [ "$kind" = console ]; then
-  subsystem=3 kind_name="console" needs=WriteConsoleW internal=quarnel-batch original='quarnel-batch\.exe'
+  subsystem=3 kind_name="console" needs=WriteConsoleW
+  names=("InternalName\", \"quarnel-batch" "OriginalFilename\", \"quarnel-batch\\.exe")
 else
-  subsystem=2 kind_name="GUI" needs=CreateWindowExW internal=Quarnel original='Quarnel\.exe'
+  subsystem=2 kind_name="GUI" needs=CreateWindowExW
 fi
+[ "$kind" = installer ] && kind_name="GUI installer" names=() block=080404b0
 failures=0
 fail() {
   echo "FAIL: $*" >&2
@@ -65,11 +71,11 @@ expect() { # expect DESCRIPTION EXTENDED-REGEX
 }
 expect "numeric file version" "^ FILEVERSION $release_numbers\$"
 expect "numeric product version" "^ PRODUCTVERSION $release_numbers\$"
-expect "string block Chinese (PRC), Unicode" '^    BLOCK "080404B0"$'
+expect "string block Chinese (PRC), Unicode" "^ +BLOCK \"$block\"\$"
 expect "translation 0x0804, code page 1200" 'VALUE "Translation", 0x804, 1200$'
 for value in "FileVersion\", \"$shown" "ProductVersion\", \"$shown" 'ProductName", "Quarnel' \
-  "InternalName\", \"$internal" "OriginalFilename\", \"$original"; do
-  expect "version string ${value%%\"*}" "^      VALUE \"$value\"\$"
+  "${names[@]}"; do
+  expect "version string ${value%%\"*}" "^ +VALUE \"$value\"\$"
 done
 [ "$(grep -c '^ FILEVERSION' <<<"$rc")" = 1 ] || fail "not exactly one version record"
 # The icon group as an .ico file: per image a directory entry of 16 bytes after the 6 of the
@@ -83,17 +89,18 @@ wrestool -x -t14 "$exe" >"$ico" 2>/dev/null || fail "wrestool cannot take the ic
 at() { od -An -t"$1" -j"$2" -N"$3" "$ico" | tr -d ' '; } # type, offset, bytes
 images=""
 for ((k = 0; k < $(at u2 4 2); k++)); do
-  entry=$((6 + 16 * k)) kind=bitmap
-  [ "$(od -An -c -j$(($(at u4 $((entry + 12)) 4) + 1)) -N3 "$ico" | tr -d ' ')" = PNG ] && kind=png
-  images+=" $(at u1 "$entry" 1 | sed 's/^0$/256/')x$(at u2 $((entry + 6)) 2)-$kind"
+  entry=$((6 + 16 * k)) data=bitmap
+  [ "$(od -An -c -j$(($(at u4 $((entry + 12)) 4) + 1)) -N3 "$ico" | tr -d ' ')" = PNG ] && data=png
+  images+=" $(at u1 "$entry" 1 | sed 's/^0$/256/')x$(at u2 $((entry + 6)) 2)-$data"
 done
 [ "$images" = " 16x32-bitmap 20x32-bitmap 24x32-bitmap 32x32-bitmap 40x32-bitmap 48x32-bitmap 64x32-bitmap 256x32-png" ] ||
   fail "the icon's images (size x bits per pixel) are:$images"
 expect "application manifest" '^1 24 /\* RT_MANIFEST \*/$'
-for entry in 'Microsoft\.Windows\.Common-Controls""? version=""6\.0\.0\.0' 'level=""asInvoker' \
-  '>PerMonitorV2, PerMonitor<' '>true/pm<' "name=\"\"Quarnel\\.Quarnel\"\" version=\"\"$dotted\"\"" \
-  '35138b9a-5d96-4fbd-8e2d-a2440225f93a' \
-  '8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a'; do
+entries=('Microsoft\.Windows\.Common-Controls""? version=""6\.0\.0\.0' 'level=""asInvoker'
+  '>PerMonitorV2, PerMonitor<' '>true/pm<' "name=\"\"Quarnel\\.Quarnel\"\" version=\"\"$dotted\"\""
+  '35138b9a-5d96-4fbd-8e2d-a2440225f93a' '8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a')
+[ "$kind" = installer ] && entries=()  # the installer's manifest is NSIS's
+for entry in "${entries[@]}"; do
   expect "manifest entry $entry" "$entry"
 done
 

@@ -42,6 +42,7 @@ add_custom_command(
 add_custom_command(
   OUTPUT ${setup}
   COMMAND ${QUARNEL_MAKENSIS} -INPUTCHARSET UTF8 -V2 -DVERSION=${PROJECT_VERSION}
+          -DSHOWN_VERSION=${QUARNEL_DISPLAY_VERSION} -DRUNNING_MARK=${QUARNEL_RUNNING_MARK}
           -DEXE=${stage}/quarnel.exe -DBATCH=${stage}/quarnel-batch.exe -DREADME=${readme}
           -DICON=${PROJECT_SOURCE_DIR}/res/quarnel.ico -DOUTFILE=${setup} ${win_dir}/quarnel.nsi
   DEPENDS ${stage}/quarnel.exe ${stage}/quarnel-batch.exe ${win_dir}/quarnel.nsi ${readme}
@@ -57,6 +58,8 @@ add_test(NAME windows_exe COMMAND ${win_dir}/check_exe.sh ${CMAKE_OBJDUMP} ${CMA
                                   ${changelog} $<TARGET_FILE:quarnel>)
 add_test(NAME windows_batch_exe COMMAND ${win_dir}/check_exe.sh ${CMAKE_OBJDUMP} ${CMAKE_RC_COMPILER}
                                         ${changelog} $<TARGET_FILE:quarnel-batch> console)
+add_test(NAME windows_setup_exe COMMAND ${win_dir}/check_exe.sh ${CMAKE_OBJDUMP} ${CMAKE_RC_COMPILER}
+                                        ${changelog} ${setup} installer)
 add_test(NAME windows_zip COMMAND ${win_dir}/check_zip.sh ${CMAKE_COMMAND} ${CMAKE_OBJDUMP}
                                   ${CMAKE_RC_COMPILER} ${changelog} ${zip} ${package_name})
 # Installed silently under Wine, started from its Start-menu entry, quarnel-batch.exe run from the
@@ -68,6 +71,6 @@ add_test(NAME windows_installer COMMAND ${win_dir}/install_test.sh ${changelog} 
 add_test(NAME windows_installer_starts_nothing
          COMMAND sh -c "! grep -nE '^[[:space:]]*(!define[[:space:]]+MUI_FINISHPAGE_RUN|Exec)' \"$0\""
                  ${win_dir}/quarnel.nsi)
-set_tests_properties(windows_exe windows_batch_exe windows_zip windows_installer
+set_tests_properties(windows_exe windows_batch_exe windows_setup_exe windows_zip windows_installer
                      windows_installer_starts_nothing PROPERTIES LABELS package)
 set_tests_properties(windows_installer PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)

@@ -17,6 +17,7 @@
 #include "calc/utf16.h"
 #include "report/gbk.h"
 #include "report/report_path.h"
+#include "ui/running.h"
 
 namespace {
 
@@ -101,6 +102,7 @@ std::string howTo() {
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
+  quarnel::markRunning();  // the installer does not replace a program that runs
   std::vector<std::string> args;
   for (int k = 1; k < argc; ++k) args.push_back(quarnel::utf8(argv[k]));
   _setmode(_fileno(stdin), _O_BINARY);
