@@ -6,10 +6,11 @@
 here="$(cd "$(dirname "$0")/.." && pwd)"
 export WINEPREFIX="${WINEPREFIX:-$here/build-win/wineprefix}"
 export WINEDEBUG=-all LC_ALL=${QUARNEL_WINE_LC_ALL:-C.UTF-8} WINEDLLOVERRIDES="mscoree,mshtml="
-# QUARNEL_WINE_FILE_SIZE_KIB=N: the program may not write a file past N KiB. The Wine server and
-# Wine's own processes are started first without that limit, and stay.
+# QUARNEL_WINE_FILE_SIZE_KIB=N: the program may not write a file past N KiB. The Wine server (when
+# test.sh has not started it) and Wine's own processes are started first without that limit, and
+# stay for 5 minutes.
 if [ -n "${QUARNEL_WINE_FILE_SIZE_KIB:-}" ]; then
-  wineserver -p </dev/null >/dev/null 2>&1
+  wineserver -p300 </dev/null >/dev/null 2>&1
   wine cmd.exe /c exit </dev/null >/dev/null 2>&1
   trap '' XFSZ
   ulimit -f "$QUARNEL_WINE_FILE_SIZE_KIB"
