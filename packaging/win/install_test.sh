@@ -62,11 +62,12 @@ within() {
 # The target of the shortcut $2 (its local path, in the system's code page) is the installed program $1.
 points_at() { strings -a "$2" | grep -qxF "C:\\QuarnelTest\\$1"; }
 
-# The report file that quarnel-batch.exe appends to when a table is dropped on its shortcut: one
-# that is there already is kept aside and put back at the end.
+# The report files at both places, which a dropped table appends to and the upgrade must keep: the
+# test writes its own, and those that are there already are kept aside and put back at the end.
 report="$WINEPREFIX/drive_c/Quarnel书.txt"
-[ -e "$report" ] && mv "$report" "$WINEPREFIX/drive_c/Quarnel书.txt.kept"
-trap '[ -e "$WINEPREFIX/drive_c/Quarnel书.txt.kept" ] && mv -f "$WINEPREFIX/drive_c/Quarnel书.txt.kept" "$report"' EXIT
+documents="$WINEPREFIX/drive_c/users/$(id -un)/Documents/Quarnel书.txt"
+for r in "$report" "$documents"; do [ -e "$r" ] && mv "$r" "$r.kept"; done
+trap 'for r in "$report" "$documents"; do rm -f "$r"; [ -e "$r.kept" ] && mv "$r.kept" "$r"; done' EXIT
 
 # Leftovers of an earlier run that failed half-way.
 rm -rf "$dir" "$dir.reg" "$link" "$batch_link" "$desktop_link" "$own_desktop" "$own_link"
@@ -146,17 +147,16 @@ within 20 eval '! running quarnel.exe' || fail "quarnel.exe did not end"
 echo "upgrading over an older version"
 for f in quarnel.exe quarnel-batch.exe README.txt uninstall.exe; do echo "older $f" >"$dir/$f"; done
 wine reg add "$key" /v DisplayVersion /d 1.00.0001 /f >/dev/null
-documents=("$WINEPREFIX"/drive_c/users/"$(id -un)"/Documents/Quarnel书.txt)
-printf '\xd2\xd4\xc7\xb0\xb5\xc4\xbc\xc6\xcb\xe3\xca\xe9\r\n' | tee "$report" >"${documents[0]}"
+printf '\xd2\xd4\xc7\xb0\xb5\xc4\xbc\xc6\xcb\xe3\xca\xe9\r\n' | tee "$report" >"$documents"
 wine "$setup" /S || fail "the upgrade ended with status $?"
 cmp -s "$dir/quarnel.exe" "$program" && cmp -s "$dir/quarnel-batch.exe" "$batch" &&
   cmp -s "$dir/README.txt" "$(dirname "$setup")/package/README.txt" &&
   [ "$(head -c 2 "$dir/uninstall.exe")" = MZ ] || fail "the upgrade left an older file"
 wine reg query "$key" /v DisplayVersion | grep -q "$release_shown" || fail "the upgrade's entry is older"
-for r in "$report" "${documents[0]}"; do
+for r in "$report" "$documents"; do
   [ "$(od -An -tx1 "$r" | tr -d ' \n')" = d2d4c7b0b5c4bcc6cbe3cae90d0a ] || fail "the upgrade changed $r"
 done
-rm -f "$report" "${documents[0]}"
+rm -f "$report" "$documents"
 
 echo "uninstalling"
 wine 'C:\QuarnelTest\uninstall.exe' /S || fail "the uninstaller ended with status $?"

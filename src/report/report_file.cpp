@@ -23,13 +23,6 @@ ReportAppend appendReport(ReportFiles& files, std::string_view bytes) {
   return a;
 }
 
-std::string errorText(std::string_view words, unsigned long code) {
-  while (!words.empty() && (words.back() == '\r' || words.back() == '\n' || words.back() == ' '))
-    words.remove_suffix(1);
-  return std::string(words.empty() ? "未知错误" : words) + "（错误代码 " + std::to_string(code) +
-         "）";
-}
-
 std::string appendFailureText(const std::string& file, const AppendFailure& f) {
   const std::string blocked = f.refusedFirst.empty() ? "" : fallbackBlockedHint(f.code, file);
   std::string text;

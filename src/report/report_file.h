@@ -20,8 +20,8 @@ struct AppendFailure {
 // The system's words for one of its error codes (errno; on Windows GetLastError(), in the user's
 // language, as errorText gives them).
 std::string systemErrorText(unsigned long code);
-// Words for an error as the messages give them, on one line: without the line break they end
-// with, followed by the code: "拒绝访问。（错误代码 5）"; "未知错误（错误代码 N）" without words.
+// Windows: words for an error as the messages give them, on one line, without the line break they
+// end with, followed by the code: "拒绝访问。（错误代码 5）"; "未知错误（错误代码 N）" without words.
 std::string errorText(std::string_view words, unsigned long code);
 
 // Windows: runs attempt (it gives 0 or the system's error code) again while another program holds

@@ -50,6 +50,13 @@ bool takeBack(HANDLE file, LONGLONG before, LONGLONG after) {
 
 }  // namespace
 
+std::string errorText(std::string_view words, unsigned long code) {
+  while (!words.empty() && (words.back() == '\r' || words.back() == '\n' || words.back() == ' '))
+    words.remove_suffix(1);
+  return std::string(words.empty() ? "未知错误" : words) + "（错误代码 " + std::to_string(code) +
+         "）";
+}
+
 std::string systemErrorText(unsigned long code) {
   wchar_t* text = nullptr;
   DWORD n = FormatMessageW(
