@@ -3,7 +3,7 @@
 # program (its version, as the programs show it, and its icon; the rest is NSIS's), without running
 # it:
 #   check_exe.sh OBJDUMP WINDRES CHANGELOG EXE [console|installer]
-# - a 64-bit (x86-64) program of the Windows GUI subsystem (the console subsystem with "console");
+# - an x64 (x86-64) program of the Windows GUI subsystem (the console subsystem with "console");
 # - its import table names only DLLs that come with Windows (so the C++ runtime, libgcc and
 #   winpthread are linked in statically, and no toolkit DLL is needed), and no function that
 #   Windows 7 to 8.1 lack;
@@ -36,7 +36,7 @@ fail() {
 }
 
 headers=$("$objdump" -p "$exe") || { echo "FAIL: $objdump cannot read $exe" >&2; exit 1; }
-grep -q 'file format pei-x86-64' <<<"$headers" || fail "not a 64-bit x86-64 Windows program"
+grep -q 'file format pei-x86-64' <<<"$headers" || fail "not an x64 (x86-64) Windows program"
 grep -qE "^Subsystem[[:space:]]+0*$subsystem[[:space:]]" <<<"$headers" ||
   fail "not of the Windows $kind_name subsystem"
 

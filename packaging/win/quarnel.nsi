@@ -2,7 +2,7 @@
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=<version> -DSHOWN_VERSION=<version as the programs show it>
 ;            -DRUNNING_MARK=<name> -DEXE=quarnel.exe -DBATCH=quarnel-batch.exe -DREADME=README.txt
 ;            -DICON=quarnel.ico -DOUTFILE=quarnel-<version>-win64-setup.exe quarnel.nsi
-; A 64-bit installer for all users: the programs quarnel.exe and quarnel-batch.exe in
+; An x64 installer for all users: the programs quarnel.exe and quarnel-batch.exe in
 ; "Program Files\Quarnel", the Start-menu entries 砖混Quarnel器 and "quarnel-batch 表格计算书",
 ; the desktop shortcut "quarnel-batch 表格计算书" that a table can be dropped on (a component the
 ; user can untick), an uninstaller, and the program in Windows' list of installed programs.
