@@ -111,7 +111,8 @@ done
 console="C:\\QuarnelTest\\quarnel-batch.exe"  # the console's title
 echo "starting quarnel-batch.exe from its Start-menu entry"
 wine start "$menu_win\\$batch_title.lnk" </dev/null >/dev/null 2>&1 || fail "the entry of quarnel-batch does not start"
-within 40 xwininfo -name "$console" >/dev/null 2>&1 || fail "no console \"$console\" within 20 s"
+within 120 xwininfo -name "$console" >/dev/null 2>&1 ||
+  fail "no console \"$console\" within 60 s; running: $(wine tasklist 2>/dev/null | grep -i quarnel)"
 sleep 2
 xwininfo -name "$console" >/dev/null 2>&1 || fail "the console of quarnel-batch.exe closed without a key"
 refused_while quarnel-batch.exe
@@ -126,13 +127,13 @@ out=$(wine 'C:\QuarnelTest\quarnel-batch.exe' -o 'C:\QuarnelTest\expected.txt' '
   </dev/null 2>&1) || fail "quarnel-batch.exe could not append the example table: $out"
 wine start 'C:\users\Public\Desktop\'"$batch_title.lnk" 'C:\QuarnelTest\三号楼.csv' </dev/null >/dev/null 2>&1 ||
   fail "the desktop shortcut does not start"
-within 40 cmp -s "$report" "$dir/expected.txt" || fail "the dropped table did not append its report to c:\\Quarnel书.txt"
+within 120 cmp -s "$report" "$dir/expected.txt" || fail "the dropped table did not append its report to c:\\Quarnel书.txt"
 rm -f "$report" "$dir/expected.txt"
 wine taskkill /F /IM quarnel-batch.exe >/dev/null || fail "quarnel-batch.exe did not wait for a key"
 
 echo "starting the program from its Start-menu entry"
 wine start "$menu_win\\$title.lnk" </dev/null >/dev/null 2>&1 || fail "the Start-menu entry does not start"
-within 40 shown || fail "no window \"$title\" within 20 s"
+within 120 shown || fail "no window \"$title\" within 60 s"
 id=$(xwininfo -name "$title" | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')
 xprop -id "$id" WM_CLASS | grep -q '"quarnel.exe"' || fail "the window \"$title\" is not quarnel.exe's"
 refused_while quarnel.exe
