@@ -31,6 +31,10 @@ cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUARNEL_LINUX_BATCH="$PWD/build/bin/quarnel-batch"
 cmake --build build-win -j"$(nproc)"
 export WINEPREFIX="$PWD/build-win/wineprefix"
+trap 'wineserver -k 2>/dev/null || true' EXIT  # the Wine server of the tests, however they end
 scripts/wine-prefix.sh
+# One Wine server for all the tests' programs, kept until the end: Debian's wineserver otherwise
+# ends the moment its last program ends, and a program started at that moment meets a server that
+# is shutting down and fails ("wine client error:0: recvmsg: Connection reset by peer").
+wineserver -p
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir build-win --output-on-failure
-wineserver -k || true

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Draws the program icon, a brick wall under a load arrow, in the 16 colours of the standard
-palette, and writes icon-16.png, icon-32.png, quarnel.ico (both images, 4 bits per pixel) and
-icon_xpm.h (both images as XPM data, which the program builds its window icon from without
-loading any image-format plugin).
+palette, and writes icon-16.png, icon-32.png, icon_xpm.h (both images as XPM data, which the Linux
+program builds its window icon from without loading any image-format plugin) and quarnel.ico, the
+Windows icon: the sizes Windows shows at 100 to 200 % scaling (16, 20, 24, 32, 40, 48, 64) and 256
+for the large views, in 32-bit colour with alpha, the 256 one PNG-compressed.
 Run it from anywhere; it writes next to itself. Needs only the Python standard library."""
 import os
 import struct
@@ -12,6 +13,7 @@ PALETTE = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128
            (0, 128, 128), (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0),
            (255, 255, 0), (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255)]
 CLEAR, MAROON, SILVER, GREY, RED, BLUE, NAVY = None, 1, 7, 8, 9, 12, 4
+ICO_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
 
 
 def draw(size):
@@ -43,13 +45,14 @@ def draw(size):
     return img
 
 
+def chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(
+        ">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+
+
 def png(img):
     size = len(img)
     raw = b"".join(b"\0" + bytes(16 if p is None else p for p in row) for row in img)
-
-    def chunk(kind, data):
-        return struct.pack(">I", len(data)) + kind + data + struct.pack(
-            ">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
     plte = b"".join(bytes(c) for c in PALETTE) + bytes((0, 0, 0))   # index 16 is transparent
     trns = bytes([255] * 16 + [0])
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 3, 0, 0, 0))
@@ -57,29 +60,42 @@ def png(img):
             + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
-def dib(img):
-    """The image as an icon resource: header, palette, 4-bit colour rows, 1-bit mask rows."""
+def rgba(p):
+    """A palette index as red, green, blue and alpha; None is transparent."""
+    return (0, 0, 0, 0) if p is None else PALETTE[p] + (255,)
+
+
+def png32(img):
+    """The image as a PNG in 32-bit colour (8 bits each of red, green, blue and alpha)."""
     size = len(img)
-    header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 4, 0, 0, 0, 0, 16, 0)
-    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in PALETTE)
+    raw = b"".join(b"\0" + b"".join(bytes(rgba(p)) for p in row) for row in img)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def dib32(img):
+    """The image as an icon resource in 32-bit colour: header, blue-green-red-alpha rows, and the
+    1-bit mask rows that Windows still reads where it ignores alpha."""
+    size = len(img)
+    header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 32, 0, 0, 0, 0, 0, 0)
     xor, mask = b"", b""
     for row in reversed(img):                  # bottom-up
-        px = [0 if p is None else p for p in row]
-        line = bytes((px[i] << 4) | px[i + 1] for i in range(0, size, 2))
-        xor += line + b"\0" * (-len(line) % 4)
-        bits = "".join("1" if p is None else "0" for p in row)
-        line = bytes(int(bits[i:i + 8], 2) for i in range(0, size, 8))
+        xor += b"".join(bytes((b, g, r, a)) for r, g, b, a in map(rgba, row))
+        bits = "".join("1" if p is None else "0" for p in row) + "0" * (-size % 8)
+        line = bytes(int(bits[i:i + 8], 2) for i in range(0, len(bits), 8))
         mask += line + b"\0" * (-len(line) % 4)
-    return header + palette + xor + mask
+    return header + xor + mask
 
 
 def ico(images):
+    """The icon file: each image in 32-bit colour, PNG-compressed from 256 pixels on."""
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     data = b""
     for img in images:
-        body = dib(img)
-        out += struct.pack("<BBBBHHII", len(img), len(img), 16, 0, 1, 4, len(body), offset)
+        size = len(img)
+        body = png32(img) if size >= 256 else dib32(img)
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(body), offset)
         offset += len(body)
         data += body
     return out + data
@@ -99,7 +115,7 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     big, small = draw(32), draw(16)
     for name, content in (("icon-32.png", png(big)), ("icon-16.png", png(small)),
-                          ("quarnel.ico", ico([big, small])),
+                          ("quarnel.ico", ico([draw(s) for s in ICO_SIZES])),
                           ("icon_xpm.h", ("// Written by make_icon.py.\n" + xpm(small, "icon16_xpm")
                                           + xpm(big, "icon32_xpm")).encode())):
         with open(os.path.join(here, name), "wb") as f:

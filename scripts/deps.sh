@@ -9,14 +9,15 @@ QUARNEL_RUN_PACKAGES=(
 )
 # Everything test.sh needs besides: the test and benchmark libraries, clang for the fuzz targets,
 # the Windows cross compiler, Wine and NSIS, the virtual display, the package checks (lintian,
-# the menu entry's and AppStream's validators and AppStream's catalog builder), and what the
-# calculation document is printed and read with (Chromium, poppler, LibreOffice Writer, the Noto
-# CJK fonts, unzip for the .docx).
+# the menu entry's and AppStream's validators and AppStream's catalog builder, icoutils for the
+# Windows icon), the Chinese locale's sources, from which quarnel-batch's test makes the locale of a
+# Chinese Windows for Wine, and what the calculation document is printed and read with (Chromium,
+# poppler, LibreOffice Writer, the Noto CJK fonts, unzip for the .docx).
 QUARNEL_TEST_PACKAGES=(
   pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix googletest wine wine64 nsis
-  xvfb xauth x11-utils desktop-file-utils lintian appstream appstream-compose file
+  xvfb xauth x11-utils desktop-file-utils lintian appstream appstream-compose file locales icoutils
   chromium poppler-utils libreoffice-writer-nogui fonts-noto-cjk unzip
 )
 # Only scripts/screenshots.sh needs these: a virtual display, a window manager for the title bars,

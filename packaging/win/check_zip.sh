@@ -15,8 +15,8 @@ expected="$folder/ $folder/README.txt $folder/quarnel-batch.exe $folder/quarnel.
 [ "$listed" = "$expected" ] || { echo "FAIL: $zip holds: $listed, not: $expected" >&2; exit 1; }
 (cd "$tmp" && "$cmake" -E tar xf "$zip")
 readme="$tmp/$folder/README.txt"
-grep -qF "砖混Quarnel器 $release (Windows x64)" "$readme" ||
-  { echo "FAIL: the read-me does not name the release $release" >&2; exit 1; }
+grep -qF "砖混Quarnel器 $release_shown (Windows x64)" "$readme" ||
+  { echo "FAIL: the read-me does not name the release $release_shown" >&2; exit 1; }
 for command in '"C:\Program Files\Quarnel\quarnel-batch.exe" 表格.csv' \
   "\"D:\\Quarnel\\$folder\\quarnel-batch.exe\" 表格.csv"; do
   grep -qxF "    $command"$'\r' "$readme" ||

@@ -1,14 +1,16 @@
 ; The Windows installer of Quarnel, built by makensis (Debian's nsis) from packaging/win/windows.cmake:
-;   makensis -INPUTCHARSET UTF8 -DVERSION=<version> -DEXE=quarnel.exe -DBATCH=quarnel-batch.exe
-;            -DREADME=README.txt -DICON=quarnel.ico -DOUTFILE=quarnel-<version>-win64-setup.exe
-;            quarnel.nsi
-; A 64-bit installer for all users: the programs quarnel.exe and quarnel-batch.exe in
+;   makensis -INPUTCHARSET UTF8 -DVERSION=<version> -DSHOWN_VERSION=<version as the programs show it>
+;            -DRUNNING_MARK=<name> -DEXE=quarnel.exe -DBATCH=quarnel-batch.exe -DREADME=README.txt
+;            -DICON=quarnel.ico -DOUTFILE=quarnel-<version>-win64-setup.exe quarnel.nsi
+; An x64 installer for all users: the programs quarnel.exe and quarnel-batch.exe in
 ; "Program Files\Quarnel", the Start-menu entries 砖混Quarnel器 and "quarnel-batch 表格计算书",
 ; the desktop shortcut "quarnel-batch 表格计算书" that a table can be dropped on (a component the
 ; user can untick), an uninstaller, and the program in Windows' list of installed programs.
 ; The finish page starts nothing: the installer runs as administrator, and a program started from
 ; it would run with the administrator's rights; it says where the program is started instead.
-; Silent: setup.exe /S [/D=folder]; uninstall.exe /S.
+; Neither installs nor uninstalls while quarnel.exe or quarnel-batch.exe runs (their files could not
+; be replaced or removed): it asks to close them first, and touches nothing when cancelled.
+; Silent: setup.exe /S [/D=folder]; uninstall.exe /S (exit status 2 where a program runs).
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -25,13 +27,13 @@ Name "${TITLE}"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\Quarnel"
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
-BrandingText "${TITLE} ${VERSION}"
+BrandingText "${TITLE} ${SHOWN_VERSION}"
 
 VIProductVersion "${VERSION}"
 VIAddVersionKey /LANG=2052 "ProductName" "Quarnel"
-VIAddVersionKey /LANG=2052 "FileDescription" "${TITLE} ${VERSION} setup"
-VIAddVersionKey /LANG=2052 "FileVersion" "${VERSION}"
-VIAddVersionKey /LANG=2052 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=2052 "FileDescription" "${TITLE} ${SHOWN_VERSION} setup"
+VIAddVersionKey /LANG=2052 "FileVersion" "${SHOWN_VERSION}"
+VIAddVersionKey /LANG=2052 "ProductVersion" "${SHOWN_VERSION}"
 VIAddVersionKey /LANG=2052 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=2052 "LegalCopyright" "${PUBLISHER}"
 
@@ -53,6 +55,36 @@ Var finishText
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "SimpChinese"
 
+; Waits until neither program runs: each holds a named mutex while it runs, in its session's
+; namespace and in the machine-wide one (that of another user's program may not be ours to open,
+; but it is there). The user closes them and retries, or cancels (silently: cancels), and the
+; installer or uninstaller ends with status 2 before touching any file.
+!macro CLOSE_RUNNING_PROGRAMS WHAT ACTION
+  ${Do}
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "Local\${RUNNING_MARK}") p .R0'
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "Global\${RUNNING_MARK}") p .R1 ?e'
+    Pop $R2
+    System::Call 'kernel32::CloseHandle(p R0)'
+    System::Call 'kernel32::CloseHandle(p R1)'
+    ${If} $R0 == 0
+    ${AndIf} $R1 == 0
+    ${AndIf} $R2 != 5
+      ${Break}
+    ${EndIf}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${TITLE} 或 quarnel-batch 正在运行，它的文件不能${WHAT}。$\r$\n$\r$\n请先关闭它们（其他已登录的用户打开的也要关闭），再单击“重试”。单击“取消”则不${ACTION}，什么也不改变。" /SD IDCANCEL IDRETRY +3
+    SetErrorLevel 2
+    Quit
+  ${Loop}
+!macroend
+
+Function .onInit
+  !insertmacro CLOSE_RUNNING_PROGRAMS "替换" "安装"
+FunctionEnd
+
+Function un.onInit
+  !insertmacro CLOSE_RUNNING_PROGRAMS "删除" "卸载"
+FunctionEnd
+
 Section "${TITLE}" SecProgram
   SectionIn RO
   SetShellVarContext all
@@ -68,7 +100,7 @@ Section "${TITLE}" SecProgram
                  "$INSTDIR\quarnel-batch.exe" 0 SW_SHOWNORMAL "" "${BATCH_HINT}"
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${TITLE}"
-  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${SHOWN_VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\quarnel.exe,0"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
@@ -99,16 +131,23 @@ Function finishPre
   StrCpy $finishText "$finishText$\r$\n$\r$\n单击“完成”关闭此向导。"
 FunctionEnd
 
+; A file that cannot be removed (a program started after the check) keeps the entry in the list of
+; installed programs, so that uninstalling can be done again.
 Section "Uninstall"
   SetShellVarContext all
   SetRegView 64
+  ClearErrors
   Delete "$SMPROGRAMS\${TITLE}.lnk"
   Delete "$SMPROGRAMS\${BATCH_LINK}.lnk"
   Delete "$DESKTOP\${BATCH_LINK}.lnk"
   Delete "$INSTDIR\quarnel.exe"
   Delete "$INSTDIR\quarnel-batch.exe"
   Delete "$INSTDIR\README.txt"
-  Delete "$INSTDIR\uninstall.exe"
+  ${If} ${Errors}
+    SetErrorLevel 2
+    Abort "有的文件正在使用，没有删除（$INSTDIR）。关闭 ${TITLE} 和 quarnel-batch 后再卸载一次。"
+  ${EndIf}
+  Delete "$INSTDIR\uninstall.exe"  ; (run in place with _?=, it stays: the caller removes it)
   RMDir "$INSTDIR"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

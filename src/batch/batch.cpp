@@ -230,7 +230,7 @@ int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream
       err << appendFailureText(appended.file, *appended.failure) << '\n';
       return kBatchFailed;
     }
-    if (appended.tellFallback) err << fallbackNotice(files) << '\n';
+    if (appended.tellPlace) err << placeNotice(files, appended) << '\n';
     done = axes + "的计算书已写入 " + appended.file;
   }
   if (o.documentGiven && !document.replace(reason)) {

@@ -1,4 +1,5 @@
-// The files of quarnel-batch on Windows: UTF-16 names, failures in the system's words.
+// The files of quarnel-batch on Windows: UTF-16 names, failures in the system's words, a file
+// that another program holds for a moment waited for.
 #include <windows.h>
 
 #include <algorithm>
@@ -99,9 +100,14 @@ void ResultsFile::close() {
 }
 
 bool ResultsFile::open(const std::string& path, std::string& reason) {
-  HANDLE h = CreateFileW(wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  const DWORD err = GetLastError();  // ERROR_ALREADY_EXISTS when the file was there
+  HANDLE h = INVALID_HANDLE_VALUE;
+  DWORD err = 0;  // ERROR_ALREADY_EXISTS when the file was there
+  retryWhileHeld([&] {
+    h = CreateFileW(wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    err = GetLastError();
+    return h == INVALID_HANDLE_VALUE ? err : 0;
+  });
   if (h == INVALID_HANDLE_VALUE) reason = systemErrorText(err);
   path_ = path, handle_ = reinterpret_cast<std::intptr_t>(h);
   created_ = h != INVALID_HANDLE_VALUE && err != ERROR_ALREADY_EXISTS;
@@ -110,11 +116,16 @@ bool ResultsFile::open(const std::string& path, std::string& reason) {
 
 bool ResultsFile::write(std::string_view bytes, std::string& reason) {
   HANDLE h = reinterpret_cast<HANDLE>(handle_);
-  const LARGE_INTEGER start{};
-  BOOL ok =
-      SetFilePointerEx(h, start, nullptr, FILE_BEGIN) && SetEndOfFile(h) && writeAll(h, bytes);
-  DWORD err = ok ? 0 : GetLastError();
-  if (!CloseHandle(h) && ok) err = GetLastError(), ok = FALSE;
+  // The whole file is written anew at each try: a part that another program has locked for a
+  // moment is waited for.
+  DWORD err = retryWhileHeld([&] {
+    const LARGE_INTEGER start{};
+    const BOOL ok =
+        SetFilePointerEx(h, start, nullptr, FILE_BEGIN) && SetEndOfFile(h) && writeAll(h, bytes);
+    return ok ? 0 : GetLastError();
+  });
+  bool ok = err == 0;
+  if (!CloseHandle(h) && ok) err = GetLastError(), ok = false;
   handle_ = -1, written_ = ok;
   if (!ok) reason = systemErrorText(err);
   return ok;
@@ -146,11 +157,17 @@ bool ReplacingFile::prepare(const std::string& path, std::string_view bytes, std
   return ok;
 }
 
-// The one step that puts the new file in place.
+// The one step that puts the new file in place; a file that another program holds for a moment
+// is waited for.
 bool ReplacingFile::replace(std::string& reason) {
-  if (!MoveFileExW(wide(temporary_).c_str(), wide(path_).c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    reason = systemErrorText(GetLastError());
+  const DWORD err = retryWhileHeld([&] {
+    return MoveFileExW(wide(temporary_).c_str(), wide(path_).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? 0
+               : GetLastError();
+  });
+  if (err != 0) {
+    reason = systemErrorText(err);
     return false;  // the destructor removes the temporary file
   }
   temporary_.clear();

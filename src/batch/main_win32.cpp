@@ -1,6 +1,7 @@
 // The entry of quarnel-batch.exe, a console program: wide arguments (so that file names with
 // Chinese characters work), standard input read as bytes, and the output shown as characters in a
-// console whatever its code page. Started from Explorer (a table dropped on its icon, or a double
+// console whatever its code page, and redirected or piped in the console's code page, as cmd's
+// type and PowerShell read it. Started from Explorer (a table dropped on its icon, or a double
 // click), the console is the program's own and closes with it: the program then waits for a key
 // before it ends, and without a table it says how it is used.
 #include <windows.h>
@@ -14,18 +15,37 @@
 
 #include "batch/batch.h"
 #include "calc/utf16.h"
+#include "report/gbk.h"
 #include "report/report_path.h"
+#include "ui/running.h"
 
 namespace {
 
-// UTF-8 text to a standard handle: to a console as characters, to a file or a pipe as UTF-8.
-// False when not all of it could be written (a full disk, a closed pipe).
+// Text as a program's redirected or piped output is read (cmd's type, PowerShell's decoding of a
+// native program, Excel): lines ended by CR LF, in the console's output code page, or the ANSI code
+// page without a console; "?" for a character the code page lacks. A UTF-8 document (it starts
+// with a byte-order mark: the CSV) keeps its bytes.
+std::string redirected(const std::string& text) {
+  if (text.rfind("\xEF\xBB\xBF", 0) == 0) return text;
+  std::string lines;
+  for (std::size_t k = 0; k < text.size(); ++k) {
+    if (text[k] == '\n' && (k == 0 || text[k - 1] != '\r')) lines += '\r';
+    lines += text[k];
+  }
+  UINT codePage = GetConsoleOutputCP();
+  if (codePage == 0) codePage = GetACP();
+  return codePage == CP_UTF8 ? lines : quarnel::toCodePage(lines, codePage);
+}
+
+// UTF-8 text to a standard handle: to a console as characters, to a file or a pipe as redirected()
+// gives it. False when not all of it could be written (a full disk, a closed pipe).
 bool write(DWORD handle, const std::string& text) {
   HANDLE h = GetStdHandle(handle);
   DWORD mode = 0, done = 0;
   if (!GetConsoleMode(h, &mode)) {
-    for (std::size_t k = 0; k < text.size(); k += done)
-      if (!WriteFile(h, text.data() + k, DWORD(std::min<std::size_t>(text.size() - k, 1u << 30)),
+    const std::string bytes = redirected(text);
+    for (std::size_t k = 0; k < bytes.size(); k += done)
+      if (!WriteFile(h, bytes.data() + k, DWORD(std::min<std::size_t>(bytes.size() - k, 1u << 30)),
                      &done, nullptr) ||
           done == 0)
         return false;
@@ -82,6 +102,7 @@ std::string howTo() {
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
+  quarnel::markRunning();  // the installer does not replace a program that runs
   std::vector<std::string> args;
   for (int k = 1; k < argc; ++k) args.push_back(quarnel::utf8(argv[k]));
   _setmode(_fileno(stdin), _O_BINARY);

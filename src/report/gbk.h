@@ -13,6 +13,10 @@ namespace quarnel {
 // valid UTF-8, becomes one "?". Throws std::runtime_error when the system has no GBK converter.
 std::string toGbk(std::string_view utf8);
 
+// Windows: the bytes of a UTF-8 text in a code page of the system (936 for toGbk), "?" where
+// toGbk would write one.
+std::string toCodePage(std::string_view utf8, unsigned codePage);
+
 // The UTF-8 text of GBK bytes, or nothing when they are not GBK throughout.
 std::optional<std::string> fromGbk(std::string_view gbk);
 

@@ -10,7 +10,7 @@ namespace quarnel {
 // Decoded here rather than by MultiByteToWideChar, so that bytes that are not UTF-8 turn into "?"
 // exactly as on Linux: one per stray byte, one per well-formed sequence that is not a character.
 // Code points beyond the Basic Multilingual Plane are not in code page 936 either.
-std::string toGbk(std::string_view utf8) {
+std::string toCodePage(std::string_view utf8, unsigned codePage) {
   std::wstring wide;
   wide.reserve(utf8.size());
   for (std::string_view rest = utf8; !rest.empty();) {
@@ -20,13 +20,25 @@ std::string toGbk(std::string_view utf8) {
     rest.remove_prefix(step.length);
   }
   if (wide.empty()) return {};
-  // No best fit: a character the code page lacks becomes the default "?", never a look-alike.
-  int m = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide.data(), int(wide.size()), nullptr, 0,
-                              "?", nullptr);
+  // No best fit: a character the code page lacks becomes the default "?", never a look-alike. (A
+  // few code pages take neither; they convert as they do.)
+  DWORD flags = WC_NO_BEST_FIT_CHARS;
+  const char* unknown = "?";
+  int m = WideCharToMultiByte(codePage, flags, wide.data(), int(wide.size()), nullptr, 0, unknown,
+                              nullptr);
+  if (m == 0) {
+    flags = 0, unknown = nullptr;
+    m = WideCharToMultiByte(codePage, flags, wide.data(), int(wide.size()), nullptr, 0, unknown,
+                            nullptr);
+  }
   std::string out(m, '\0');
-  WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide.data(), int(wide.size()), out.data(), m, "?",
+  WideCharToMultiByte(codePage, flags, wide.data(), int(wide.size()), out.data(), m, unknown,
                       nullptr);
   return out;
+}
+
+std::string toGbk(std::string_view utf8) {
+  return toCodePage(utf8, 936);
 }
 
 std::optional<std::string> fromGbk(std::string_view gbk) {

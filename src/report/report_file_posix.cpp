@@ -57,6 +57,11 @@ bool takeBackPath(const std::string& path, off_t before, off_t after) {
 
 }  // namespace
 
+bool fileAt(const std::string& path) {
+  struct stat status;
+  return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
 std::string systemErrorText(unsigned long code) {
   return std::strerror(static_cast<int>(code));
 }

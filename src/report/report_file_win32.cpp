@@ -1,6 +1,6 @@
 // Appending on Windows: the whole file is locked against the other writers for the click
 // (LockFileEx waits for the lock like flock does); a program that holds the file open without
-// sharing makes the open fail at once.
+// sharing is waited for a moment (a virus scanner, a sync or backup client), then the open fails.
 #include <windows.h>
 
 #include <algorithm>
@@ -11,11 +11,6 @@
 namespace quarnel {
 
 namespace {
-
-// A reason followed by the system's error code, as the user may look it up or pass it on.
-std::string withCode(const std::string& reason, DWORD err) {
-  return reason + "（错误代码 " + std::to_string(err) + "）";
-}
 
 // The reason for the user: our own Chinese words for the errors a report file meets, otherwise
 // the system's text in the user's language.
@@ -37,7 +32,7 @@ AppendFailure failure(DWORD err, bool leftOver = false) {
       {ERROR_INVALID_NAME, "文件名不正确"},
   };
   for (const auto& t : kTexts)
-    if (t.code == err) return {withCode(t.text, err), leftOver, false, err, {}};
+    if (t.code == err) return {errorText(t.text, err), leftOver, false, err, {}};
   return {systemErrorText(err), leftOver, false, err, {}};
 }
 
@@ -55,15 +50,36 @@ bool takeBack(HANDLE file, LONGLONG before, LONGLONG after) {
 
 }  // namespace
 
+std::string errorText(std::string_view words, unsigned long code) {
+  while (!words.empty() && (words.back() == '\r' || words.back() == '\n' || words.back() == ' '))
+    words.remove_suffix(1);
+  return std::string(words.empty() ? "未知错误" : words) + "（错误代码 " + std::to_string(code) +
+         "）";
+}
+
 std::string systemErrorText(unsigned long code) {
   wchar_t* text = nullptr;
   DWORD n = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
       nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  while (n > 0 && (text[n - 1] == L'\r' || text[n - 1] == L'\n' || text[n - 1] == L' ')) --n;
   const std::string words = utf8(std::wstring_view(text, n));
   LocalFree(text);
-  return withCode(words, code);
+  return errorText(words, code);
+}
+
+unsigned long retryWhileHeld(const std::function<unsigned long()>& attempt) {
+  unsigned long err = attempt();
+  for (int retry = 0; retry < 10 && (err == ERROR_SHARING_VIOLATION || err == ERROR_LOCK_VIOLATION);
+       ++retry) {
+    Sleep(100);
+    err = attempt();
+  }
+  return err;
+}
+
+bool fileAt(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::optional<AppendFailure> appendToFile(const std::string& path, std::string_view bytes) {
@@ -71,12 +87,13 @@ std::optional<AppendFailure> appendToFile(const std::string& path, std::string_v
   const std::wstring name = wide(path);
   DWORD attributes = GetFileAttributesW(name.c_str());
   bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-  HANDLE file = readOnly
-                    ? INVALID_HANDLE_VALUE
-                    : CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = INVALID_HANDLE_VALUE;
+  const DWORD err = readOnly ? ERROR_ACCESS_DENIED : retryWhileHeld([&] {
+    file = CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return file == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+  });
   if (file == INVALID_HANDLE_VALUE) {
-    DWORD err = readOnly ? ERROR_ACCESS_DENIED : GetLastError();
     AppendFailure f = failure(err);
     f.refused = err == ERROR_ACCESS_DENIED;
     return f;

@@ -16,9 +16,9 @@ std::string reportPathShown();
 // Where the report goes on Windows when the system refuses to let the user write reportPath():
 // the file in the user's Documents folder. Empty elsewhere: there is no second place.
 std::string fallbackReportPath();
-// When appending to fallbackReportPath() failed with the system's error code: the lines that tell
-// the user how to allow the program there, where the system's guard of that folder may be what
-// stopped it; else empty.
-std::string fallbackBlockedHint(unsigned long code);
+// When appending to file, the fallback, failed with the system's error code: where the system's
+// guard of that folder may be what stopped it, the lines that say so and how to allow the
+// program; else empty.
+std::string fallbackBlockedHint(unsigned long code, const std::string& file);
 
 }  // namespace quarnel

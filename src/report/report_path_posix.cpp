@@ -25,7 +25,7 @@ std::string fallbackReportPath() {
   return {};
 }
 
-std::string fallbackBlockedHint(unsigned long) {
+std::string fallbackBlockedHint(unsigned long, const std::string&) {
   return {};
 }
 

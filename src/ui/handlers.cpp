@@ -35,7 +35,7 @@ void Cmdjss_Click(Window& w, ReportFiles& files) {
     return w.warn(appendFailureText(appended.file, *appended.failure), kNoticeTitle);
   reported(w, files);
   w.setFocus("zxh");
-  if (appended.tellFallback) w.warn(fallbackNotice(files), kNoticeTitle);
+  if (appended.tellPlace) w.warn(placeNotice(files, appended), kNoticeTitle);
 }
 
 void optwq_Click(Window& w) {

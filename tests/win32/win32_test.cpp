@@ -6,6 +6,9 @@
 #include <windows.h>
 // after windows.h
 #include <commctrl.h>
+#include <tlhelp32.h>
+
+#include <iostream>
 
 #include "../common/test_support.h"
 #include "../contract/window_contract.h"
@@ -175,12 +178,20 @@ LRESULT CALLBACK recordPlaces(HWND h, UINT m, WPARAM wp, LPARAM lp, UINT_PTR, DW
 // from the old one unless the window asks for another), then the change with the suggested
 // rectangle, which the window takes at once; every control shown waits to be drawn anew. The
 // first change keeps 96 dpi and moves the window only: what is redrawn then is the window's own
-// doing, not the system's after a resize.
+// doing, not the system's after a resize. The window's small and large icons are the density's.
 TEST_F(Win32Test, LaidOutAndLetteredAtEveryDensity) {
-  const int densities[][4] = {{96, 497, 237, 14}, {144, 746, 356, 21}, {192, 994, 474, 28}};
+  const int densities[][6] = {
+      {96, 497, 237, 14, 16, 32}, {144, 746, 356, 21, 24, 48}, {192, 994, 474, 28, 32, 64}};
+  auto iconWidth = [this](WPARAM which) {
+    ICONINFO icon{};
+    BITMAP mask{};
+    GetIconInfo(HICON(SendMessageW(w.hwnd(), WM_GETICON, which, 0)), &icon);
+    GetObjectW(icon.hbmMask, sizeof mask, &mask);
+    return DeleteObject(icon.hbmColor), DeleteObject(icon.hbmMask), int(mask.bmWidth);
+  };
   SetWindowSubclass(w.hwnd(), recordPlaces, 1, 0);
   int old = 96;
-  for (const auto& [dpi, width, height, font] : densities) {
+  for (const auto& [dpi, width, height, font, small, big] : densities) {
     RECT now;
     GetWindowRect(w.hwnd(), &now);
     SIZE size{MulDiv(now.right - now.left, dpi, old), MulDiv(now.bottom - now.top, dpi, old)};
@@ -196,6 +207,8 @@ TEST_F(Win32Test, LaidOutAndLetteredAtEveryDensity) {
                &caption);
     EXPECT_EQ(caption.lfHeight, -font);
     EXPECT_EQ(caption.lfWeight, FW_NORMAL);
+    EXPECT_EQ(std::make_pair(iconWidth(ICON_SMALL), iconWidth(ICON_BIG)),
+              std::make_pair(small, big));
     for (const Control& c : mainWindow().controls) {
       SCOPED_TRACE(c.name + " at " + std::to_string(dpi));
       HWND h = w.control(c.name);
@@ -213,6 +226,40 @@ TEST_F(Win32Test, LaidOutAndLetteredAtEveryDensity) {
       for (int k = 0; k < 4; ++k) EXPECT_NEAR(geometry(c.name)[k], rect[k] * dpi / 1440.0, 0.5);
     }
   }
+}
+
+// High contrast switched on (a theme's black face, yellow text) and off: Frame4's caption (its top
+// left 100 x 14 pixels) and line (153, 50) in the text colour, then blue and grey, pixel for pixel,
+// again. Wine cannot switch it: the test answers the window's question and tells it as Windows
+// does.
+TEST_F(Win32Test, CaptionsAndLinesFollowHighContrast) {
+  const int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT};
+  const COLORREF theme[] = {RGB(0, 0, 0), RGB(255, 255, 0)};
+  const COLORREF normal[] = {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT)};
+  bool on = false;
+  w.highContrast = [&on] { return on; };
+  std::vector<std::vector<COLORREF>> shown;  // each time: the caption's pixels, then the line's
+  for (bool contrast : {false, true, false}) {
+    SetSysColors(2, elements, contrast ? theme : normal);
+    on = contrast;
+    SendMessageW(w.hwnd(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    settle();
+    RedrawWindow(w.hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HDC frame = GetDC(w.control("Frame4"));
+    std::vector<COLORREF>& p = shown.emplace_back();
+    for (int k = 0; k <= 1400; ++k)
+      p.push_back(k < 1400 ? GetPixel(frame, k % 100, k / 100) : GetPixel(frame, 153, 50));
+    ReleaseDC(w.control("Frame4"), frame);
+    auto tinted = [&p](int blue) {  // pixels far bluer than red and green (-1: the reverse)
+      return std::count_if(p.begin(), p.end() - 1, [blue](COLORREF c) {
+               return (GetBValue(c) - std::min(GetRValue(c), GetGValue(c))) * blue > 60;
+             }) > 20;
+    };
+    EXPECT_EQ(std::make_tuple(p[0], p[1400], tinted(1), tinted(-1)),
+              contrast ? std::make_tuple(theme[0], theme[1], false, true)
+                       : std::make_tuple(normal[0], RGB(128, 128, 128), true, false));
+  }
+  EXPECT_TRUE(shown[2] == shown[0]) << "the frame is not drawn as it was";
 }
 
 TEST_F(Win32Test, PasteAndControlCharactersPassTheZrzFilter) {
@@ -276,6 +323,46 @@ TEST_F(Win32Test, HelpWindowIsOneAndRebuiltAfterClose) {
     EXPECT_EQ(help->text("txthelp"), text);
     EXPECT_EQ(SendMessageW(help->control("txthelp"), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
   }
+}
+
+// The modules a process has loaded, each name followed by a blank.
+std::wstring modulesOf(DWORD process) {
+  std::wstring names;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process);
+  MODULEENTRY32W module{};
+  module.dwSize = sizeof module;
+  for (BOOL more = Module32FirstW(snapshot, &module); more; more = Module32NextW(snapshot, &module))
+    names += std::wstring(module.szModule) + L" ";
+  CloseHandle(snapshot);
+  return names;
+}
+
+// quarnel.exe as a user starts it, its window up, has loaded neither oleacc nor oleaut32 (the test
+// lists its modules); a screen reader's request for a field's object loads them, and is answered.
+TEST(Win32Program, LoadsWhatScreenReadersNeedWhenOneFirstAsks) {
+  STARTUPINFOW start{};
+  start.cb = sizeof start;
+  PROCESS_INFORMATION program{};
+  std::wstring command = L"\"" + wide(QUARNEL_PROGRAM) + L"\"";
+  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                             &start, &program));
+  HWND main = nullptr;  // (this test has no window of its own with that title)
+  for (DWORD begun = GetTickCount(); !main && GetTickCount() - begun < 20000; Sleep(50))
+    main = FindWindowW(kWindowClass, L"砖混Quarnel器");
+  ASSERT_TRUE(main) << "no window within 20 s";
+  const std::wstring loaded = modulesOf(program.dwProcessId);
+  std::cout << "quarnel.exe with its window up: " << utf8(loaded) << "\n";
+  EXPECT_EQ(loaded.find(L"oleacc.dll"), std::wstring::npos);
+  EXPECT_EQ(loaded.find(L"oleaut32.dll"), std::wstring::npos);
+  HWND frame = FindWindowExW(main, nullptr, L"Button", L"计算数据");
+  HWND caption = FindWindowExW(frame, nullptr, L"Static", L"墙  长度");
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // the object comes from another process
+  EXPECT_EQ(accessibleName(GetWindow(caption, GW_HWNDNEXT)), "墙长度 (m)");
+  CoUninitialize();
+  EXPECT_NE(modulesOf(program.dwProcessId).find(L"oleacc.dll"), std::wstring::npos);
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitForSingleObject(program.hProcess, 20000), WAIT_OBJECT_0);
+  CloseHandle(program.hProcess), CloseHandle(program.hThread);
 }
 
 TEST(Win32Program, EndsWhenTheLastWindowCloses) {

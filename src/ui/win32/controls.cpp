@@ -215,6 +215,27 @@ void Win32Window::useFonts(UINT dpi) {
   captionFont_ = createCaptionFont(dpi);
 }
 
+void Win32Window::useIcons(UINT dpi) {
+  if (desc_.toolWindow) return;
+  using Metric = int(WINAPI*)(int, UINT);
+  static const Metric metric = user32<Metric>("GetSystemMetricsForDpi");
+  auto size = [dpi](int index) { return metric ? metric(index, dpi) : GetSystemMetrics(index); };
+  const struct {
+    WPARAM which;
+    int width, height;
+    HICON& kept;
+  } icons[] = {{ICON_SMALL, SM_CXSMICON, SM_CYSMICON, smallIcon_},
+               {ICON_BIG, SM_CXICON, SM_CYICON, bigIcon_}};
+  for (const auto& icon : icons) {
+    HICON loaded =
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"IDI_ICON1", IMAGE_ICON,
+                                      size(icon.width), size(icon.height), 0));
+    SendMessageW(hwnd_, WM_SETICON, icon.which, reinterpret_cast<LPARAM>(loaded));
+    if (icon.kept) DestroyIcon(icon.kept);
+    icon.kept = loaded;
+  }
+}
+
 HFONT Win32Window::fontOf(const Control& c) const {
   return c.kind == Kind::Frame ? captionFont_ : textFont_;
 }
@@ -222,6 +243,7 @@ HFONT Win32Window::fontOf(const Control& c) const {
 void Win32Window::layOut(UINT dpi, const RECT& suggested) {
   HFONT oldText = textFont_, oldCaption = captionFont_;
   useFonts(dpi);
+  useIcons(dpi);
   for (const Control& c : desc_.controls) {
     HWND child = controls_.at(c.name);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(c)), FALSE);
@@ -262,7 +284,7 @@ void Win32Window::placeWindow(const RECT& rect, UINT flags) {
 }
 
 // A frame: an etched groove whose top runs through the middle of the caption, and the caption in
-// blue in the caption font on the window's colour.
+// the caption font on the window's colour: blue, or with high contrast the system's text colour.
 void Win32Window::paintFrame(HWND frame) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(frame, &ps);
@@ -282,7 +304,7 @@ void Win32Window::paintFrame(HWND frame) {
   text.right = text.left + size.cx + 2 * pad;
   FillRect(dc, &text, GetSysColorBrush(COLOR_BTNFACE));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(0, 0, 255));
+  SetTextColor(dc, highContrast() ? GetSysColor(COLOR_BTNTEXT) : RGB(0, 0, 255));
   TextOutW(dc, text.left + pad, 0, caption, length);
   SelectObject(dc, old);
   EndPaint(frame, &ps);

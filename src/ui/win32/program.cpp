@@ -20,7 +20,7 @@ Win32Program::Win32Program()
         help.onDestroyed = [this] { closed(); };
         raise(shell_, help.desc().name, "", Event::Load);
       })),
-      shell_{*main_, *help_, {reportPath(), fallbackReportPath()}} {
+      shell_{*main_, *help_, {reportPath(), {}, false, std::nullopt, fallbackReportPath}} {
   wireEvents(*main_, shell_);
   main_->onDestroyed = [this] {
     mainOpen_ = false;

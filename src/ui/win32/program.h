@@ -33,7 +33,8 @@ class Win32HelpSlot : public HelpSlot {
 class Win32Program {
  public:
   // Builds the main window as stored (exterior wall, hidden) and wires its events; the help
-  // window slot starts empty; the reports go to drive C, or to the Documents folder when C refuses.
+  // window slot starts empty; the reports go to drive C, or to the Documents folder when C refuses
+  // (looked up at the first report, not while the program starts).
   Win32Program();
   ~Win32Program();
 

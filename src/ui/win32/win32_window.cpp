@@ -54,6 +54,12 @@ Win32Window::Win32Window(const WindowDesc& desc)
   warningBox = [](HWND owner, const std::wstring& text, const std::wstring& title) {
     MessageBoxW(owner, text.c_str(), title.c_str(), MB_ICONEXCLAMATION | MB_OK);
   };
+  highContrast = [] {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON);
+  };
   registerClass();
   hwnd_ = CreateWindowExW(exStyle_, kWindowClass, wide(desc.caption).c_str(), style_, CW_USEDEFAULT,
                           CW_USEDEFAULT, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr),
@@ -63,6 +69,7 @@ Win32Window::Win32Window(const WindowDesc& desc)
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
   lineBrush_ = CreateSolidBrush(RGB(128, 128, 128));
   useFonts(windowDpi(hwnd_));
+  useIcons(dpi_);
   createControls();
   const SIZE size = frameSize(dpi_);
   placeWindow({0, 0, size.cx, size.cy}, SWP_NOMOVE);
@@ -72,6 +79,8 @@ Win32Window::~Win32Window() {
   if (hwnd_) DestroyWindow(hwnd_);
   DeleteObject(textFont_);
   DeleteObject(captionFont_);
+  if (smallIcon_) DestroyIcon(smallIcon_);
+  if (bigIcon_) DestroyIcon(bigIcon_);
   DeleteObject(lineBrush_);
 }
 
@@ -95,7 +104,16 @@ LRESULT Win32Window::handle(UINT message, WPARAM wp, LPARAM lp) {
     case WM_CTLCOLORSTATIC:
       for (const Control& c : desc_.controls)
         if (c.kind == Kind::Line && controls_.at(c.name) == reinterpret_cast<HWND>(lp))
-          return reinterpret_cast<LRESULT>(lineBrush_);
+          return reinterpret_cast<LRESULT>(highContrast() ? GetSysColorBrush(COLOR_BTNTEXT)
+                                                          : lineBrush_);
+      break;
+    case WM_SETTINGCHANGE:
+      if (wp != SPI_SETHIGHCONTRAST) break;
+      [[fallthrough]];
+    case WM_SYSCOLORCHANGE:  // the controls are told too, and everything is drawn anew
+      for (const auto& [name, child] : controls_) SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+      RedrawWindow(hwnd, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
       break;
     case kAddTooltips:
       if (!tooltip_) addTooltips();

@@ -78,6 +78,10 @@ class Win32Window : public Window {
   // The warning box: by default MessageBoxW with the exclamation icon and one OK button, owned by
   // this window. Tests replace it to record the boxes.
   std::function<void(HWND owner, const std::wstring& text, const std::wstring& title)> warningBox;
+  // Whether the user has high contrast on (SPI_GETHIGHCONTRAST), asked at each painting: the frame
+  // captions and lines then take the system's text colour instead of their blue and grey. Tests
+  // replace it where the system cannot switch it.
+  std::function<bool()> highContrast;
 
  private:
   static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
@@ -90,6 +94,9 @@ class Win32Window : public Window {
   void addTooltips();
   // Makes the two fonts of a density the window's.
   void useFonts(UINT dpi);
+  // Gives the window its small and large icons in the sizes of a density (of a main window: a tool
+  // window shows none).
+  void useIcons(UINT dpi);
   // The font of a control: the caption font for a frame, else the text font.
   HFONT fontOf(const Control& c) const;
   // Fonts and controls for a new density, the window in the rectangle the system suggests, and
@@ -112,6 +119,7 @@ class Win32Window : public Window {
   HWND hwnd_ = nullptr;
   UINT dpi_ = 96;
   HFONT textFont_ = nullptr, captionFont_ = nullptr;
+  HICON smallIcon_ = nullptr, bigIcon_ = nullptr;
   HBRUSH lineBrush_ = nullptr;
   HWND tooltip_ = nullptr;
   HWND lastFocus_ = nullptr;
