@@ -158,13 +158,21 @@ bool ReplacingFile::prepare(const std::string& path, std::string_view bytes, std
 }
 
 // The one step that puts the new file in place; a file that another program holds for a moment
-// is waited for.
+// is waited for. Replacing a file that another program holds open fails as access denied: it is
+// told apart from a refusal by whether the file can be opened for deleting.
 bool ReplacingFile::replace(std::string& reason) {
   const DWORD err = retryWhileHeld([&] {
-    return MoveFileExW(wide(temporary_).c_str(), wide(path_).c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-               ? 0
-               : GetLastError();
+    if (MoveFileExW(wide(temporary_).c_str(), wide(path_).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      return DWORD(0);
+    const DWORD moved = GetLastError();
+    if (moved != ERROR_ACCESS_DENIED) return moved;
+    HANDLE h = CreateFileW(wide(path_).c_str(), DELETE,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const DWORD opened = h == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    return opened == ERROR_SHARING_VIOLATION ? opened : moved;
   });
   if (err != 0) {
     reason = systemErrorText(err);

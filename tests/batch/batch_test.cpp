@@ -283,18 +283,21 @@ TEST(Batch, ResultsThatCannotBePrintedFailTheRun) {
 
 #ifdef _WIN32
 // A second program (a virus scanner, a sync client) holds the file: the report click, the batch's
-// report and results file wait 300 ms out; 3 s fail as before, inputs and file kept.
+// report, results file and document wait 300 ms out; 3 s fail as before, inputs and file kept.
 TEST(HeldFile, ABriefHoldIsWaitedForALongOneFailsAsBefore) {
-  enum Held { Click, Report, Results };
+  enum Held { Click, Report, Results, Document };
   const std::string inUse = "原因：文件正被另一个程序使用（错误代码 32）\n";
   const std::tuple<Held, int, std::string> rows[] = {
-      {Click, 300, ""},   {Click, 3000, inUse},
-      {Report, 300, ""},  {Report, 3000, inUse},
-      {Results, 300, ""}, {Results, 3000, "（错误代码 32）\n计算书没有写入。"}};
+      {Click, 300, ""},    {Click, 3000, inUse},
+      {Report, 300, ""},   {Report, 3000, inUse},
+      {Results, 300, ""},  {Results, 3000, "（错误代码 32）\n计算书没有写入。"},
+      {Document, 300, ""}, {Document, 3000, "（错误代码 32）"}};
   for (const auto& [held, ms, failure] : rows) {
     SCOPED_TRACE(std::to_string(held) + " held for " + std::to_string(ms) + " ms");
     ScratchDir dir;
-    const std::string file = dir.file(held == Results ? "结果.txt" : "r.txt");
+    const std::string file = dir.file(held == Results    ? "结果.txt"
+                                      : held == Document ? "计算书.html"
+                                                         : "r.txt");
     writeBytes(file, "earlier\r\n");
     HANDLE holding = CreateEventW(nullptr, TRUE, FALSE, L"QuarnelTestHolding");
     std::wstring command = L"\"" + wide(QUARNEL_HOLD_FILE) + L"\" \"" + wide(file) + L"\" " +
@@ -316,6 +319,7 @@ TEST(HeldFile, ABriefHoldIsWaitedForALongOneFailsAsBefore) {
     } else {
       std::vector<std::string> args = {"-o", dir.file("r.txt"), kData + "worked_examples.csv"};
       if (held == Results) args.insert(args.begin(), {"-r", file});
+      if (held == Document) args.insert(args.begin(), {"-n", "-d", file});
       const Ran r = batch(args);
       said = r.status ? r.err : "";
     }
