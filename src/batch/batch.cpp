@@ -20,8 +20,40 @@ namespace {
 
 struct Options {
   std::string table, output, results;
-  bool dryRun = false, csv = false, help = false, version = false;
+  bool dryRun = false, csv = false, defaults = false;
+  bool help = false, version = false,
+       header = false;  // print the help, the version, the header row
 };
+
+// The options that name a file: each may be given once.
+struct FileOption {
+  const char* name;
+  const char* longName;  // nullptr: none
+  std::string Options::*file;
+};
+const FileOption kFileOptions[] = {{"-o", nullptr, &Options::output},
+                                   {"-r", "--results", &Options::results}};
+
+// The options that set a flag.
+struct FlagOption {
+  const char* name;
+  const char* longName;
+  bool Options::*flag;
+};
+const FlagOption kFlagOptions[] = {{"-n", "--dry-run", &Options::dryRun},
+                                   {"--csv", nullptr, &Options::csv},
+                                   {"--defaults", nullptr, &Options::defaults},
+                                   {"--template", nullptr, &Options::header},
+                                   {"-h", "--help", &Options::help},
+                                   {"--version", nullptr, &Options::version}};
+
+// The option of the list that the argument names, or nullptr.
+template <typename Option, std::size_t N>
+const Option* named(const Option (&options)[N], const std::string& a) {
+  for (const Option& option : options)
+    if (a == option.name || (option.longName && a == option.longName)) return &option;
+  return nullptr;
+}
 
 // The usage error of a report file that is the table, or of a results file that is the table or a
 // report file, however each is written (appending or writing would change the table or the
@@ -41,36 +73,35 @@ std::string fileClash(const Options& o) {
   return "";
 }
 
-// The options of the command line, or the usage error.
+// The options of the command line, or the usage error. "--" ends the options: every later
+// argument is the table.
 std::optional<Options> parseArgs(const std::vector<std::string>& args, std::string& error) {
   Options o;
-  bool tableGiven = false;
+  bool tableGiven = false, optionsEnded = false;
+  bool given[std::size(kFileOptions)] = {};
   for (std::size_t k = 0; k < args.size() && error.empty(); ++k) {
     const std::string& a = args[k];
-    if (a == "-o" && k + 1 < args.size())
-      o.output = args[++k];
-    else if (a == "-o")
-      error = "选项 -o 后面缺少文件名";
-    else if ((a == "-r" || a == "--results") && k + 1 < args.size())
-      o.results = args[++k];
-    else if (a == "-r" || a == "--results")
-      error = "选项 " + a + " 后面缺少文件名";
-    else if (a == "-n" || a == "--dry-run")
-      o.dryRun = true;
-    else if (a == "--csv")
-      o.csv = true;
-    else if (a == "--help" || a == "-h")
-      o.help = true;
-    else if (a == "--version")
-      o.version = true;
-    else if (a.size() > 1 && a[0] == '-')
+    const bool option = !optionsEnded && a.size() > 1 && a[0] == '-';
+    if (const FileOption* file = option ? named(kFileOptions, a) : nullptr) {
+      if (k + 1 == args.size())
+        error = "选项 " + a + " 后面缺少文件名";
+      else if (given[file - kFileOptions])
+        error = "选项 " + a + " 只能给出一次";
+      else
+        o.*file->file = args[++k], given[file - kFileOptions] = true;
+    } else if (const FlagOption* flag = option ? named(kFlagOptions, a) : nullptr) {
+      o.*flag->flag = true;
+    } else if (option && a == "--") {
+      optionsEnded = true;
+    } else if (option) {
       error = "未知的选项 " + a;
-    else if (tableGiven)
+    } else if (tableGiven) {
       error = "只能给出一个表格";
-    else
+    } else {
       o.table = a, tableGiven = true;
+    }
   }
-  if (error.empty() && !tableGiven && !o.help && !o.version) error = "没有给出表格";
+  if (error.empty() && !tableGiven && !o.help && !o.version && !o.header) error = "没有给出表格";
   if (error.empty() && tableGiven) error = fileClash(o);
   if (!error.empty()) return std::nullopt;
   return o;
@@ -113,26 +144,21 @@ int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream
     return kBatchFailed;
   }
   const std::optional<std::string> bytes = readTable(o.table, in, reason);
-  const std::optional<std::string> text = bytes ? tableText(*bytes) : std::nullopt;
-  if (!text) {
-    listProblems(
-        err, o.table,
-        {{0, "", bytes ? "既不是 UTF-8 也不是 GBK 编码的文本" : "无法读取（" + reason + "）"}});
+  const TableText text = bytes ? tableText(*bytes) : TableText{};
+  if (!text.text) {
+    listProblems(err, o.table, {{0, "", bytes ? text.problem : "无法读取（" + reason + "）"}});
     return kBatchFailed;
   }
-  const AxesRun run = runAxes(parseCsv(*text));
+  const AxesRun run = runAxes(parseCsv(*text.text), {o.defaults});
   listProblems(err, o.table, run.warnings);
   if (!run.problems.empty()) {
     listProblems(err, o.table, run.problems);
     err << "表格有错，计算书没有写入。\n";
     return kBatchFailed;
   }
-  if (run.axes.empty()) {
-    err << "表格中没有轴线，计算书没有写入。\n";
-    return kBatchDone;
-  }
   // The results are printed once they are in the report (or with -n calculated), never for a run
-  // that appended nothing; the results file is opened before and written after the append.
+  // that appended nothing; the results file is opened before and written after the append. A
+  // table without axes gives the caption line alone.
   const std::string printed = o.csv ? csvTable(run.axes) : terminalTable(run.axes);
   ResultsFile results;
   if (!o.results.empty() && !results.open(o.results, reason)) {
@@ -140,13 +166,17 @@ int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream
     return kBatchFailed;
   }
   const std::string axes = std::to_string(run.axes.size()) + " 条轴线";
-  std::string done = "试算：" + axes + "，计算书没有写入";  // what became of the report
-  if (!o.dryRun) {
+  std::string done = run.axes.empty()
+                         ? "表格中没有轴线，计算书没有写入"  // what became of the report
+                         : "试算：" + axes + "，计算书没有写入";
+  if (!o.dryRun && !run.axes.empty()) {
     ReportFiles files{o.output.empty() ? reportPath() : o.output,
                       o.output.empty() ? fallbackReportPath() : ""};
     const ReportAppend appended = appendReport(files, run.report);
     if (appended.failure) {
-      err << appendFailureText(appended.file, *appended.failure) << '\n';
+      err << appendFailureText(appended.file, *appended.failure,
+                               "计算书没有写入，排除原因后可再次运行 quarnel-batch。")
+          << '\n';
       return kBatchFailed;
     }
     if (appended.tellFallback) err << fallbackNotice(files) << '\n';
@@ -158,7 +188,7 @@ int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream
   const bool delivered = o.results.empty() ? static_cast<bool>((out << printed).flush())
                                            : results.write(resultsFileText(printed, o.csv), why);
   err << done << (delivered && !o.results.empty() ? "，结果已写入 " + o.results : "")
-      << (o.dryRun ? "。" : "") << '\n';
+      << (o.dryRun || run.axes.empty() ? "。" : "") << '\n';
   if (!delivered)
     err << "结果没有写出：" << (o.results.empty() ? "" : o.results + "，原因：") << why << '\n';
   return delivered ? kBatchDone : kBatchFailed;
@@ -172,13 +202,14 @@ int runBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
   const std::optional<Options> o = parseArgs(args, error);
   if (!o) {
     err << "quarnel-batch: " << error
-        << "\n用法 Usage: quarnel-batch [-o 文件] [-r 文件] [-n] [--csv] 表格.csv"
+        << "\n用法 Usage: quarnel-batch [-o 文件] [-r 文件] [-n] [--csv] [--defaults] 表格.csv"
         << "（--help 查看说明）\n";
     return kBatchUsage;
   }
   if (o->help) out << usageText();
   if (o->version) out << "quarnel-batch " << kVersion << '\n';
-  if (o->help || o->version) return kBatchDone;
+  if (o->header) out << headerRow();
+  if (o->help || o->version || o->header) return kBatchDone;
   try {
     return runTable(*o, in, out, err);
   } catch (const std::exception& e) {  // no GBK converter on this system

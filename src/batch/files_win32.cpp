@@ -90,14 +90,16 @@ bool ResultsFile::open(const std::string& path, std::string& reason) {
   const DWORD err = GetLastError();  // ERROR_ALREADY_EXISTS when the file was there
   if (h == INVALID_HANDLE_VALUE) reason = systemErrorText(err);
   path_ = path, handle_ = reinterpret_cast<std::intptr_t>(h);
-  created_ = h != INVALID_HANDLE_VALUE && err != ERROR_ALREADY_EXISTS;
+  // A device (NUL, CON) is neither created nor emptied.
+  disk_ = h != INVALID_HANDLE_VALUE && GetFileType(h) == FILE_TYPE_DISK;
+  created_ = disk_ && err != ERROR_ALREADY_EXISTS;
   return h != INVALID_HANDLE_VALUE;
 }
 
 bool ResultsFile::write(std::string_view bytes, std::string& reason) {
   HANDLE h = reinterpret_cast<HANDLE>(handle_);
   const LARGE_INTEGER start{};
-  BOOL ok = SetFilePointerEx(h, start, nullptr, FILE_BEGIN) && SetEndOfFile(h);
+  BOOL ok = !disk_ || (SetFilePointerEx(h, start, nullptr, FILE_BEGIN) && SetEndOfFile(h));
   for (std::size_t done = 0; ok && done < bytes.size();) {
     DWORD wrote = 0;
     ok = WriteFile(h, bytes.data() + done,

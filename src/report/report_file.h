@@ -50,10 +50,14 @@ struct ReportAppend {
 // fails, when there are no bytes.
 ReportAppend appendReport(ReportFiles& files, std::string_view bytes);
 
+// What the window says when a report was not appended: the inputs are still there.
+inline constexpr std::string_view kReportNotWritten =
+    "本次计算书没有写入文件，输入的数据都还在，排除原因后可再次生成。";
 // The warning for a report that could not be appended to the file: after a refusal it names both
 // files and, where the system's guard of the fallback's folder may be the cause, says how to
-// allow the program.
-std::string appendFailureText(const std::string& file, const AppendFailure& failure);
+// allow the program; it ends with notWritten when nothing of the report stayed in the file.
+std::string appendFailureText(const std::string& file, const AppendFailure& failure,
+                              std::string_view notWritten = kReportNotWritten);
 // The notice that the report went to the fallback because the system refused the path.
 std::string fallbackNotice(const ReportFiles& files);
 

@@ -6,7 +6,8 @@
 # the worked examples append the report lines written out by hand and print the table by hand; a
 # table with a failing line appends nothing, names the line and ends with status 1; --version; the
 # table from standard input as CSV; the results into a file of their own (-r), which may be neither
-# the table nor the report file however it is written; on Linux the report file in the home folder.
+# the table nor the report file however it is written, the null device but not a folder; on Linux
+# the report file in the home folder.
 set -euo pipefail
 data=$(cd "$1" && pwd)
 shift
@@ -30,15 +31,16 @@ cmp -s expected.txt 计算书.txt || fail "the appended bytes are not the worked
 cmp -s "$data/worked_examples.out" out.txt || fail "printed: $(cat out.txt)"
 
 cp 计算书.txt before.txt
-printf 'zxh,zscg,qcs,hhjscs,zsqh,qcd,lmjscd\nA,2.9,6,5,0.37,6.6,3.3\nB,,,,,0\n' >坏表.csv
+{ head -n 2 "$data/worked_examples.csv"; echo 'B,,,,,,,,,,,,,,,,,,,,,0,,'; } >坏表.csv
 run "$@" -o 计算书.txt 坏表.csv
 [ "$status" = 1 ] || fail "a failing line: status $status"
 grep -qx '坏表.csv:3: qcd: 墙长度输入错!' err.txt || fail "a failing line: $(cat err.txt)"
 cmp -s before.txt 计算书.txt || fail "a table with a failing line appended to the report"
 
 # The table as its own report file, a folder as the table, results that cannot be printed.
+cp 坏表.csv 坏表前.csv
 run "$@" -o ./坏表.csv 坏表.csv
-[ "$status" = 2 ] && [ "$(wc -c <坏表.csv)" = 67 ] || fail "-o onto the table: status $status"
+[ "$status" = 2 ] && cmp -s 坏表前.csv 坏表.csv || fail "-o onto the table: status $status"
 mkdir 文件夹
 run "$@" -o 计算书.txt 文件夹
 [ "$status" = 1 ] && grep -qx '文件夹: 是文件夹，不是表格文件' err.txt || fail "a folder: $(cat err.txt)"
@@ -82,6 +84,16 @@ for clash in "${clashes[@]}"; do
 done
 cmp -s before.txt 计算书.txt && cmp -s "$data/worked_examples.csv" 楼层表.csv ||
   fail "-r naming the table or the report wrote to it"
+
+# The null device takes the results; a folder cannot, and the system says why in the user's
+# language (Linux: LANGUAGE; Wine: its locale, which scripts/wine.sh takes from QUARNEL_WINE_LOCALE).
+case "$*" in *.exe*) null=NUL why='访问被拒绝' ;; *) null=/dev/null why='是一个目录' ;; esac
+run "$@" -n -r "$null" 楼层表.csv
+[ "$status" = 0 ] && grep -q "结果已写入 $null" err.txt || fail "-r $null: status $status, $(cat err.txt)"
+mkdir -p folder
+cp 楼层表.csv table.csv
+LANGUAGE=zh_CN LC_ALL=C.UTF-8 QUARNEL_WINE_LOCALE=zh_CN.UTF-8 run "$@" -n -r folder table.csv
+[ "$status" = 1 ] && grep -q "原因：$why" err.txt || fail "-r folder: status $status, $(cat err.txt)"
 
 case "$*" in
   *.exe*) ;;
