@@ -56,7 +56,8 @@ std::string typedIntoWindow(const std::string& axes, const std::string& path) {
   return readBytes(path);
 }
 
-// Tables and the axes they hold; basic_data changes 楼面活荷 on a later row, bom 女儿墙线荷载
+// Tables and the axes they hold (interior has no column of the exterior wall, and states no
+// parapet); basic_data changes 楼面活荷 on a later row, bom 女儿墙线荷载
 // (empty on its first, interior axis), and so does the building saved by LibreOffice Calc 7.4 from
 // libreoffice/building.fods, in UTF-8, GBK, tab- and semicolon-separated UTF-8, and "Unicode text"
 // (UTF-16 with a byte-order mark, tab-separated):
@@ -69,6 +70,7 @@ TEST(Batch, AppendsWhatTheWindowAppendsForTheSameAxes) {
   const std::tuple<std::string, std::string, std::size_t> tables[] = {
       {"worked_examples.csv", "worked_examples", 1},
       {"switching.csv", "switching", 1},
+      {"interior.csv", "interior", 1},
       {"captions.csv", "captions", 1},
       {"gbk.csv", "gbk", 1},
       {"bom.csv", "bom", 2},
@@ -226,7 +228,10 @@ TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
        " 墙  长度 ," + c + o + "\n6.6," + v + ov + "\n\"0\",B\n",
        1,
        "-:3: 墙  长度: 墙长度输入错!\n"},
-      {{"-"}, h + "\"A\r\nB\",2.9,6,5,0.37,3.3,0" + ov + "\r\n", 1, "-:2: qcd: 墙长度输入错!\n"},
+      {{"-"},
+       h + "\"A\r\nB\",2.9,6,5,0.37,3.3,6.6" + ov + "\r\nC,,,,,,0\r\n",
+       1,
+       "\n-:4: qcd: 墙长度输入错!" + end},
       {{"-"},
        h + "\"A\n\nB\"," + g.substr(2) + "C,,,1e6\n",
        1,
@@ -249,8 +254,8 @@ TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
       {{"-n", "-"}, hg, 0, "试算：1 条轴线"},
       // Blank means blank: invisible characters alone on a line, at the ends of a cell.
       {{"-n", "-"},
-       hg + "\x1a\n\xC2\xA0\n\xE2\x80\x8B\n\xEF\xBB\xBF\n\v\n\f\n\x7f\n\x1b[0m\n\xC2\x85\n" +
-           std::string("\0\n", 2),
+       hg + "\x1a\n\xC2\xA0\n\xE2\x80\x8B\n\xEF\xBB\xBF\n\v\n\f\n\x7f\n\x1b[0m\n\x1b" +
+           "c\n\xC2\x85\n" + std::string("\0\n", 2),
        0,
        "\n试算：1 条轴线"},
       {{"-"},
@@ -272,9 +277,12 @@ TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
            end},
       {{"-"}, "zxh,墙" + nbsp + "长度\n", 1, "-:1: 未知的列名「墙(U+00A0 不间断空格)长度」\n"},
       {{"-"},
-       hg + "B,,,,,,,,," + std::string(200000, '9') + "x\n",
+       hg + "B,,,,,,,,," + std::string(200000, '9') + "x\nC,,,,,,,,," + std::string(60, '9') +
+           "x\nⒶ?Ⓐ\n",
        1,
-       "-:3: mcmj: 「" + std::string(60, '9') + "…(共 200001 个字符)」不是数字\n"},
+       "-:3: mcmj: 「" + std::string(60, '9') + "…(共 200001 个字符)」不是数字\n-:4: mcmj: 「" +
+           std::string(60, '9') + "…(共 61 个字符)」不是数字\n" +
+           "-:5: zxh: 「Ⓐ?Ⓐ」中的「Ⓐ」(U+24B6)不能写入计算书（GBK 编码中没有这些字符）\n"},
       // Cells: a number as a spreadsheet writes it, or the cell quoted with a hint.
       {{"-"},
        hg + "B,,,,,,,,#REF!\nC,,,,,,,,#NAME?\nD,,,,,,,,#SPILL!\nE,,,,,,,,Err:504\n",
@@ -320,6 +328,10 @@ TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
        "「屋面恒荷」「每层隔墙数量」「女儿墙线荷载」「阳台挑出宽度」「阳台总长度」「活荷折减系数」"
        "「门窗面积」（加选项 --defaults 则取窗口的默认值）" +
            end},
+      {{"-"},
+       "zxh,qcd,lmjscd,hhjscs,zsqh\n",
+       1,
+       "「阳台总长度」「活荷折减系数」「门窗面积」取窗口的默认值）" + end},
       {{"--defaults", "-"},
        "zxh,qcd,lmjscd,hhjscs,zsqh\n",
        1,
