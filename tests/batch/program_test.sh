@@ -98,6 +98,12 @@ LANGUAGE=zh_CN LC_ALL=C.UTF-8 QUARNEL_WINE_LOCALE=zh_CN.UTF-8 run "$@" -n -r fol
 case "$*" in
   *.exe*) ;;
   *)
+    # In a folder that was removed: the results file cannot be made, as the system says.
+    mkdir gone && cd gone && rmdir ../gone
+    status=0
+    "$@" -n -o r.txt -r x.txt "$tmp/楼层表.csv" </dev/null >"$tmp/out.txt" 2>"$tmp/err.txt" || status=$?
+    cd "$tmp"
+    [ "$status" = 1 ] && grep -q '^结果文件写入失败：x.txt$' err.txt || fail "a removed folder: $(cat err.txt)"
     input=/dev/null
     HOME=$tmp run "$@" -r "$tmp/Quarnel书.txt" 楼层表.csv
     [ "$status" = 2 ] || fail "-r naming the report file in the home folder: status $status"
