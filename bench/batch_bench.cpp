@@ -28,11 +28,12 @@ std::string table(int axes) {
   std::string t =
       "zxh,wall,zrz,crz,lmhh,lmdh,wmhh,wmdh,gqsl,nrq,yttccd,ytzcd,gqc1,gqds1,gqc2,gqds2,zscg,qcs,"
       "hhjscs,zjxs,zsqh,qcd,mcmj,lmjscd\n"
-      "A0,外墙,22,0.45,2.0,3.60,0.7,7.0,1,6.858,1.2,3.6,3.3,1,2.4,2,2.9,6,5,0.65,0.37,6.6,3.78,3."
-      "3\n";
+      "A0,外墙,22,0.45,2.0,3.60,0.7,7.0,1,6.858,1.2,3.6,,,,,2.9,6,5,0.65,0.37,6.6,3.78,3.3\n";
   for (int k = 1; k < axes; ++k) {
-    const std::string length = std::to_string(3 + k % 9) + "." + std::to_string(k % 10);
-    t += k % 2 ? "B" + std::to_string(k) + ",内墙,,,,,,,,,,,,,,,,,,,0.24," + length + ",1.89,3.9\n"
+    const std::string length = std::to_string(3 + k % 9) + "." + std::to_string(k % 10),
+                      partitions = k == 1 ? "3.3,1,2.4,2" : ",,,";
+    t += k % 2 ? "B" + std::to_string(k) + ",内墙,,,,,,,,,,," + partitions + ",,,,,0.24," + length +
+                     ",1.89,3.9\n"
                : "A" + std::to_string(k) + ",外墙,,,,,,,,,,,,,,,,,,,0.37," + length + ",3.78,3.3\n";
   }
   return t;

@@ -24,12 +24,50 @@ namespace {
 
 struct Options {
   std::string table, output, results, document, title, date;
-  bool dryRun = false, csv = false, help = false, version = false;
+  bool dryRun = false, csv = false, defaults = false;
+  bool help = false, version = false,
+       header = false;  // print the help, the version, the header row
   bool documentGiven = false, titleGiven = false, dateGiven = false;
 };
 
 // What a table read from the standard input is called in the document.
 constexpr const char* kStandardInput = "标准输入";
+
+// The options that take a value (a file, or a text of the document): each may be given once.
+struct ValueOption {
+  const char* name;
+  const char* longName;  // nullptr: none
+  std::string Options::*value;
+  const char* missing;             // what the message says is missing after it
+  bool Options::*given = nullptr;  // set when the option is given, where the run needs to know
+};
+const ValueOption kValueOptions[] = {
+    {"-o", nullptr, &Options::output, "文件名"},
+    {"-r", "--results", &Options::results, "文件名"},
+    {"-d", "--document", &Options::document, "文件名", &Options::documentGiven},
+    {"--title", nullptr, &Options::title, "内容", &Options::titleGiven},
+    {"--date", nullptr, &Options::date, "内容", &Options::dateGiven}};
+
+// The options that set a flag.
+struct FlagOption {
+  const char* name;
+  const char* longName;
+  bool Options::*flag;
+};
+const FlagOption kFlagOptions[] = {{"-n", "--dry-run", &Options::dryRun},
+                                   {"--csv", nullptr, &Options::csv},
+                                   {"--defaults", nullptr, &Options::defaults},
+                                   {"--template", nullptr, &Options::header},
+                                   {"-h", "--help", &Options::help},
+                                   {"--version", nullptr, &Options::version}};
+
+// The option of the list that the argument names, or nullptr.
+template <typename Option, std::size_t N>
+const Option* named(const Option (&options)[N], const std::string& a) {
+  for (const Option& option : options)
+    if (a == option.name || (option.longName && a == option.longName)) return &option;
+  return nullptr;
+}
 
 // The usage error of a report file that is the table, or of a results file that is the table or a
 // report file, however each is written (appending or writing would change the table or the
@@ -68,50 +106,36 @@ std::string documentDate(Options& o) {
   return o.date = *day, "";
 }
 
-// The options of the command line, or the usage error.
+// The options of the command line, or the usage error. "--" ends the options: every later
+// argument is the table.
 std::optional<Options> parseArgs(const std::vector<std::string>& args, std::string& error) {
   Options o;
-  bool tableGiven = false;
+  bool tableGiven = false, optionsEnded = false;
+  bool given[std::size(kValueOptions)] = {};
   for (std::size_t k = 0; k < args.size() && error.empty(); ++k) {
     const std::string& a = args[k];
-    // The options of the document, each with its value, and each once.
-    std::string* value = a == "-d" || a == "--document" ? &o.document
-                         : a == "--title"               ? &o.title
-                         : a == "--date"                ? &o.date
-                                                        : nullptr;
-    bool* given = value == &o.document ? &o.documentGiven
-                  : value == &o.title  ? &o.titleGiven
-                                       : &o.dateGiven;
-    if (value && k + 1 == args.size())
-      error = "选项 " + a + " 后面缺少" + (value == &o.document ? "文件名" : "内容");
-    else if (value && *given)
-      error = "选项 " + a + " 只能给出一次";
-    else if (value)
-      *value = args[++k], *given = true;
-    else if (a == "-o" && k + 1 < args.size())
-      o.output = args[++k];
-    else if (a == "-o")
-      error = "选项 -o 后面缺少文件名";
-    else if ((a == "-r" || a == "--results") && k + 1 < args.size())
-      o.results = args[++k];
-    else if (a == "-r" || a == "--results")
-      error = "选项 " + a + " 后面缺少文件名";
-    else if (a == "-n" || a == "--dry-run")
-      o.dryRun = true;
-    else if (a == "--csv")
-      o.csv = true;
-    else if (a == "--help" || a == "-h")
-      o.help = true;
-    else if (a == "--version")
-      o.version = true;
-    else if (a.size() > 1 && a[0] == '-')
+    const bool option = !optionsEnded && a.size() > 1 && a[0] == '-';
+    if (const ValueOption* value = option ? named(kValueOptions, a) : nullptr) {
+      if (k + 1 == args.size())
+        error = "选项 " + a + " 后面缺少" + value->missing;
+      else if (given[value - kValueOptions])
+        error = "选项 " + a + " 只能给出一次";
+      else
+        o.*value->value = args[++k], given[value - kValueOptions] = true;
+      if (error.empty() && value->given) o.*value->given = true;
+    } else if (const FlagOption* flag = option ? named(kFlagOptions, a) : nullptr) {
+      o.*flag->flag = true;
+    } else if (option && a == "--") {
+      optionsEnded = true;
+    } else if (option) {
       error = "未知的选项 " + a;
-    else if (tableGiven)
+    } else if (tableGiven) {
       error = "只能给出一个表格";
-    else
+    } else {
       o.table = a, tableGiven = true;
+    }
   }
-  if (error.empty() && !tableGiven && !o.help && !o.version) error = "没有给出表格";
+  if (error.empty() && !tableGiven && !o.help && !o.version && !o.header) error = "没有给出表格";
   if (error.empty() && o.documentGiven && o.document.empty()) error = "选项 -d 后面缺少文件名";
   if (error.empty() && !o.documentGiven && (o.titleGiven || o.dateGiven))
     error =
@@ -181,29 +205,23 @@ int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream
     return kBatchFailed;
   }
   const std::optional<std::string> bytes = readTable(o.table, in, reason);
-  const std::optional<std::string> text = bytes ? tableText(*bytes) : std::nullopt;
-  if (!text) {
-    listProblems(
-        err, o.table,
-        {{0, "", bytes ? "既不是 UTF-8 也不是 GBK 编码的文本" : "无法读取（" + reason + "）"}});
+  const TableText text = bytes ? tableText(*bytes) : TableText{};
+  if (!text.text) {
+    listProblems(err, o.table, {{0, "", bytes ? text.problem : "无法读取（" + reason + "）"}});
     return kBatchFailed;
   }
-  const AxesRun run = runAxes(parseCsv(*text));
+  const AxesRun run = runAxes(parseCsv(*text.text), {o.defaults});
   listProblems(err, o.table, run.warnings);
   if (!run.problems.empty()) {
     listProblems(err, o.table, run.problems);
     err << "表格有错，计算书没有写入。\n";
     return kBatchFailed;
   }
-  if (run.axes.empty()) {
-    err << "表格中没有轴线，计算书没有写入" << (o.documentGiven ? "，HTML 计算书也没有写入" : "")
-        << "。\n";
-    return kBatchDone;
-  }
   // The document is made and written beside its file before anything else is written, and put
-  // in its place once the report is in.
+  // in its place once the report is in; a table without axes makes none.
+  const bool documented = o.documentGiven && !run.axes.empty();
   ReplacingFile document;
-  if (o.documentGiven) {
+  if (documented) {
     const std::optional<std::string> html = documentOf(o, *bytes, run, err);
     if (!html) return kBatchFailed;
     if (!document.prepare(o.document, *html, reason)) {
@@ -213,7 +231,8 @@ int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream
     }
   }
   // The results are printed once they are in the report (or with -n calculated), never for a run
-  // that appended nothing; the results file is opened before and written after the append.
+  // that appended nothing; the results file is opened before and written after the append. A
+  // table without axes gives the caption line alone.
   const std::string printed = o.csv ? csvTable(run.axes) : terminalTable(run.axes);
   ResultsFile results;
   if (!o.results.empty() && !results.open(o.results, reason)) {
@@ -221,31 +240,35 @@ int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream
     return kBatchFailed;
   }
   const std::string axes = std::to_string(run.axes.size()) + " 条轴线";
-  std::string done = "试算：" + axes + "，计算书没有写入";  // what became of the report
-  if (!o.dryRun) {
+  std::string done = run.axes.empty() ? std::string("表格中没有轴线，计算书没有写入") +
+                                            (o.documentGiven ? "，HTML 计算书也没有写入" : "")
+                                      : "试算：" + axes + "，计算书没有写入";
+  if (!o.dryRun && !run.axes.empty()) {
     ReportFiles files{o.output.empty() ? reportPath() : o.output,
                       o.output.empty() ? fallbackReportPath() : ""};
     const ReportAppend appended = appendReport(files, run.report);
     if (appended.failure) {
-      err << appendFailureText(appended.file, *appended.failure) << '\n';
+      err << appendFailureText(appended.file, *appended.failure,
+                               "计算书没有写入，排除原因后可再次运行 quarnel-batch。")
+          << '\n';
       return kBatchFailed;
     }
     if (appended.tellPlace) err << placeNotice(files, appended) << '\n';
     done = axes + "的计算书已写入 " + appended.file;
   }
-  if (o.documentGiven && !document.replace(reason)) {
+  if (documented && !document.replace(reason)) {
     err << "HTML 计算书写入失败：" << o.document << "\n原因：" << reason << '\n'
         << (o.dryRun ? "计算书没有写入。" : done + "，HTML 计算书没有写入。") << '\n';
     return kBatchFailed;
   }
-  if (o.documentGiven) done += "，HTML 计算书已写入 " + o.document;
+  if (documented) done += "，HTML 计算书已写入 " + o.document;
   // The results into the results file, or to the standard output (a full disk, a closed pipe
   // fail it); then what became of the report and of the results.
   std::string why = "无法写到标准输出";
   const bool delivered = o.results.empty() ? static_cast<bool>((out << printed).flush())
                                            : results.write(resultsFileText(printed, o.csv), why);
   err << done << (delivered && !o.results.empty() ? "，结果已写入 " + o.results : "")
-      << (o.dryRun ? "。" : "") << '\n';
+      << (o.dryRun || run.axes.empty() ? "。" : "") << '\n';
   if (!delivered)
     err << "结果没有写出：" << (o.results.empty() ? "" : o.results + "，原因：") << why << '\n';
   return delivered ? kBatchDone : kBatchFailed;
@@ -259,13 +282,15 @@ int runBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
   const std::optional<Options> o = parseArgs(args, error);
   if (!o) {
     err << "quarnel-batch: " << error
-        << "\n用法 Usage: quarnel-batch [-o 文件] [-r 文件] [-d 文件] [-n] [--csv] 表格.csv"
+        << "\n用法 Usage: quarnel-batch [-o 文件] [-r 文件] [-d 文件] [-n] [--csv] [--defaults] "
+           "表格.csv"
         << "（--help 查看说明）\n";
     return kBatchUsage;
   }
   if (o->help) out << usageText();
   if (o->version) out << "quarnel-batch " << kVersion << '\n';
-  if (o->help || o->version) return kBatchDone;
+  if (o->header) out << headerRow();
+  if (o->help || o->version || o->header) return kBatchDone;
   try {
     return runTable(*o, in, out, err);
   } catch (const std::exception& e) {  // no GBK converter on this system

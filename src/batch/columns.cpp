@@ -1,8 +1,9 @@
 #include "batch/columns.h"
 
 #include <algorithm>
+#include <map>
 
-#include "batch/cells.h"
+#include "batch/text.h"
 #include "calc/fields.h"
 #include "ui/window_table.h"
 
@@ -24,11 +25,24 @@ const std::vector<WallWord>& wallWords() {
   return words;
 }
 
+// A name as names are compared: letters in lower case, without blanks and line breaks.
+std::string nameKey(std::string_view name) {
+  std::string key;
+  for (char c : name)
+    if (c != ' ' && c != '\r' && c != '\n') key += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+  return key;
+}
+
 // The field that the name names, or nullptr.
 const FieldNames* fieldNamed(std::string_view name) {
-  for (const FieldNames& f : fieldNames())
-    if (std::find(f.names.begin(), f.names.end(), name) != f.names.end()) return &f;
-  return nullptr;
+  static const std::map<std::string, const FieldNames*> byKey = [] {
+    std::map<std::string, const FieldNames*> keys;
+    for (const FieldNames& f : fieldNames())
+      for (const std::string& known : f.names) keys.emplace(nameKey(known), &f);
+    return keys;
+  }();
+  const auto found = byKey.find(nameKey(name));
+  return found == byKey.end() ? nullptr : found->second;
 }
 
 // A unit in brackets at the end of a column name: the text in them, and the name before them.
@@ -48,13 +62,6 @@ Unit unitAtEnd(std::string_view name) {
             trimmed(name.substr(0, at))};
   }
   return {};
-}
-
-// ASCII letters in lower case: kN/m3 and kn/m3 are one unit.
-std::string lowered(std::string_view text) {
-  std::string s(text);
-  for (char& c : s) c = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-  return s;
 }
 
 void addName(std::vector<std::string>& names, std::string name) {
@@ -92,22 +99,25 @@ ColumnName columnNamed(std::string_view cell) {
   const std::string_view name = trimmed(cell);
   if (!name.empty() && name[0] == '#') return {Column{Column::Notes, ""}, ""};
   for (const char* notes : kNoteColumns)
-    if (name == notes) return {Column{Column::Notes, ""}, ""};
+    if (name.substr(0, std::string_view(notes).size()) == notes)
+      return {Column{Column::Notes, ""}, ""};
   for (const char* wall : kWallColumns)
-    if (name == wall) return {Column{Column::Wall, ""}, ""};
+    if (nameKey(name) == wall) return {Column{Column::Wall, ""}, ""};
   if (const FieldNames* f = fieldNamed(name)) return {Column{Column::Field, f->field}, ""};
   const Unit unit = unitAtEnd(name);
   const FieldNames* f = unit.found ? fieldNamed(unit.before) : nullptr;
   if (!f) return {std::nullopt, "未知的列名" + quoted(cell)};
+  const Column column{Column::Field, f->field};
   const std::string own = field(f->field).unit;
-  if (lowered(unit.text) == lowered(own)) return {Column{Column::Field, f->field}, ""};
-  return {std::nullopt, own.empty() ? "列" + quoted(name) + "的数值没有单位"
-                                    : "列" + quoted(name) + "的单位应为 " + own};
+  if (sameUnit(unit.text, own)) return {column, ""};
+  return {column, own.empty() ? "列" + quoted(name) + "的数值没有单位"
+                              : "列" + quoted(name) + "的单位应为 " + own};
 }
 
 std::optional<WallType> wallOf(std::string_view cell) {
+  const std::string word = nameKey(trimmed(cell));
   for (const WallWord& w : wallWords())
-    if (trimmed(cell) == w.word) return w.wall;
+    if (word == w.word) return w.wall;
   return std::nullopt;
 }
 

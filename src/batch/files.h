@@ -43,6 +43,7 @@ class ResultsFile {
   std::string path_;
   std::intptr_t handle_ = -1;
   bool created_ = false, written_ = false;
+  bool disk_ = true;  // a file on a disk, not a device such as the null device
 };
 
 // A file that gets new bytes whole or not at all: they are written to a temporary file beside it

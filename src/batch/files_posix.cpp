@@ -57,7 +57,13 @@ bool sameFile(const std::string& a, const std::string& b) {
   const auto ia = identity(a), ib = identity(b);
   if (ia || ib) return ia == ib;
   namespace fs = std::filesystem;
-  const fs::path pa = fs::absolute(a).lexically_normal(), pb = fs::absolute(b).lexically_normal();
+  // Without a current folder (it was removed) names are compared as they are written.
+  auto full = [](const std::string& name) {
+    std::error_code none;
+    const fs::path path = fs::absolute(name, none);
+    return (none ? fs::path(name) : path).lexically_normal();
+  };
+  const fs::path pa = full(a), pb = full(b);
   const auto da = identity(pa.parent_path()), db = identity(pb.parent_path());
   return pa.filename() == pb.filename() && (da && db ? da == db : pa == pb);
 }

@@ -110,18 +110,21 @@ bool ResultsFile::open(const std::string& path, std::string& reason) {
   });
   if (h == INVALID_HANDLE_VALUE) reason = systemErrorText(err);
   path_ = path, handle_ = reinterpret_cast<std::intptr_t>(h);
-  created_ = h != INVALID_HANDLE_VALUE && err != ERROR_ALREADY_EXISTS;
+  // A device (NUL, CON) is neither created nor emptied.
+  disk_ = h != INVALID_HANDLE_VALUE && GetFileType(h) == FILE_TYPE_DISK;
+  created_ = disk_ && err != ERROR_ALREADY_EXISTS;
   return h != INVALID_HANDLE_VALUE;
 }
 
 bool ResultsFile::write(std::string_view bytes, std::string& reason) {
   HANDLE h = reinterpret_cast<HANDLE>(handle_);
   // The whole file is written anew at each try: a part that another program has locked for a
-  // moment is waited for.
+  // moment is waited for. A device (NUL) is written as it is.
   DWORD err = retryWhileHeld([&] {
     const LARGE_INTEGER start{};
     const BOOL ok =
-        SetFilePointerEx(h, start, nullptr, FILE_BEGIN) && SetEndOfFile(h) && writeAll(h, bytes);
+        (!disk_ || (SetFilePointerEx(h, start, nullptr, FILE_BEGIN) && SetEndOfFile(h))) &&
+        writeAll(h, bytes);
     return ok ? 0 : GetLastError();
   });
   bool ok = err == 0;

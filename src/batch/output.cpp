@@ -71,7 +71,10 @@ std::string csvTable(const std::vector<Axis>& axes) {
   std::string out = "\xEF\xBB\xBF";
   for (const Row& row : rowsOf(axes)) {
     for (std::size_t k = 0; k < row.size(); ++k) {
-      std::string cell = row[k];
+      // A label that a spreadsheet would take for a formula is kept text by a leading "'".
+      const bool formula = k == 0 && !row[k].empty() &&
+                           std::string_view("=+-@\t\r").find(row[k][0]) != std::string_view::npos;
+      std::string cell = formula ? "'" + row[k] : row[k];
       if (cell.find_first_of(",\"\r\n") != std::string::npos) {
         for (std::size_t q = cell.find('"'); q != std::string::npos; q = cell.find('"', q + 2))
           cell.insert(q, 1, '"');

@@ -19,7 +19,9 @@ std::size_t displayWidth(std::string_view utf8);
 // ended by LF; control characters in a label are shown as blanks.
 std::string terminalTable(const std::vector<Axis>& axes);
 
-// The same cells as CSV for a spreadsheet: UTF-8 with a byte-order mark, lines ended by CR LF.
+// The same cells as CSV for a spreadsheet: UTF-8 with a byte-order mark, lines ended by CR LF; a
+// label that begins with "=", "+", "-", "@", a tab or a CR is written after a "'", so that a
+// spreadsheet does not take it for a formula.
 std::string csvTable(const std::vector<Axis>& axes);
 
 }  // namespace quarnel

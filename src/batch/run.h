@@ -16,17 +16,30 @@ using Axis = CalculatedAxis;
 struct AxesRun {
   std::vector<Axis> axes;
   std::vector<Problem> problems;  // in the order of the lines
-  std::vector<Problem> warnings;  // what is calculated all the same: an axis label used twice
-  std::string report;             // the GBK bytes the report clicks of the run append
+  // What is said but calculated all the same: the fields that took the window's default text, an
+  // axis label used twice, cells of the other wall type's columns.
+  std::vector<Problem> warnings;
+  std::string report;  // the GBK bytes the report clicks of the run append
+};
+
+// How a table is read.
+struct RunOptions {
+  // A column that the wall types of the table need but that the table lacks takes the window's
+  // default text (each such field is named among the warnings) instead of failing the table.
+  bool defaults = false;
 };
 
 // The first record that is not blank names the columns; every later one is an axis, and one whose
-// cells (but notes) are all blank is skipped. A cell goes into its field as it stands (as a paste
-// puts it) once it is found right for a table (cellProblem); an empty cell keeps the field's text
-// from the row above, a missing column the field's default text; the axis label is never kept.
-// What is wrong (a bad cell, a missing axis label or value, a wall type that is none, a warning
-// of the calculation, more cells than the header) is a problem naming its line and column; the
-// axes after it go on, so that every problem is listed.
-AxesRun runAxes(const CsvTable& table);
+// cells (but notes) are all blank is skipped. Every input that the wall types of the table use
+// comes from a column of the table: a missing one is a problem of the header (unless defaults).
+// A cell, trimmed, goes into its field (as a paste puts it) once it is found right for a table
+// (cellProblem, labelProblem); an empty cell keeps the field's text from the row above, and on the
+// first axis it is empty: none for the fields whose empty text means none, a problem for the
+// others and for the wall type; the axis label is never kept. What is wrong (a bad cell, a missing
+// axis label, value or wall type, more opening than wall, a warning of the calculation, more cells
+// than the header) is a problem naming its line and column, once: a row that keeps a refused cell
+// from above is not calculated and says nothing more. The axes after it go on, so that every
+// problem is listed.
+AxesRun runAxes(const CsvTable& table, const RunOptions& options = {});
 
 }  // namespace quarnel

@@ -9,4 +9,8 @@ namespace quarnel {
 // options, the exit statuses and every column name with its unit; in Chinese and English.
 std::string usageText();
 
+// What quarnel-batch --template prints: the header row of a table naming every column with its
+// unit, CSV in UTF-8 with a byte-order mark (so that a spreadsheet opens it right), ended by CR LF.
+std::string headerRow();
+
 }  // namespace quarnel

@@ -25,7 +25,7 @@ struct Row {
   }
   Row& called(const char* words) { return f.words = words, *this; }
   Row& only(WallType wall) { return f.shownFor = wall, *this; }
-  // An empty text means none: no balcony, no openings, no partition walls.
+  // An empty text means none: no balcony, no openings, no partition walls, no parapet.
   Row& emptyIsNone() { return f.table.emptyIsNone = true, *this; }
   Row& wholeNumber() { return f.table.whole = true, *this; }
   Row& fraction() { return f.table.leastExcluded = true, f.table.most = 1, *this; }
@@ -44,8 +44,11 @@ std::vector<Field> table() {
       Row("wmhh", "屋面活荷", "kn/m2", "0.7", &I::wmhh).basic(),
       Row("wmdh", "屋面恒荷", "kn/m2", "7.0", &I::wmdh).basic(),
       Row("gqsl", "每层隔墙数量", "道", "0", &I::gqsl).only(X).emptyIsNone(),
-      Row("nrq", "女儿墙线荷载", "kn/m", "6.858", &I::nrq).only(X).basic(),
-      Row("yttccd", "挑出宽度", "m", "1.2", &I::yttccd).only(X).called("阳台挑出宽度"),
+      Row("nrq", "女儿墙线荷载", "kn/m", "6.858", &I::nrq).only(X).emptyIsNone().basic(),
+      Row("yttccd", "挑出宽度", "m", "1.2", &I::yttccd)
+          .only(X)
+          .called("阳台挑出宽度")
+          .emptyIsNone(),
       Row("ytzcd", "总长  度", "m", "", &I::ytzcd).only(X).called("阳台总长度").emptyIsNone(),
       Row("gqc1", "隔墙长", "m", "", &I::gqc1).only(N).called("轴线一侧隔墙长").emptyIsNone(),
       Row("gqds1", "数量", "", "", &I::gqds1).only(N).called("轴线一侧隔墙数量").emptyIsNone(),

@@ -2,6 +2,7 @@
 // the calculation, the window table, the report, quarnel-batch and the tests alike.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,14 +16,14 @@ namespace quarnel {
 // What a field holds: the axis label, an input of the calculation, or one of its results.
 enum class FieldKind { Axis, Input, Result };
 
-// What a table may put into an input field once empty cells are filled from the rows above and
-// the window's defaults: an empty text means none (0) or is missing; a number from least (above
-// it when leastExcluded) up to most; a whole number only where whole.
+// What a table may put into an input field once empty cells are filled from the rows above: an
+// empty text means none (0) or is missing; a number from least (above it when leastExcluded) up to
+// most and the largest value of the field's type; a whole number only where whole.
 struct TableRule {
   bool emptyIsNone = false;
   double least = 0;
   bool leastExcluded = false;
-  double most = 1e308;
+  double most = HUGE_VAL;
   bool whole = false;
 };
 

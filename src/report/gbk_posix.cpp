@@ -41,11 +41,19 @@ unsigned privateUse(long cp) {
   return 0;
 }
 
-// The Private Use Area code point of a code page 936 code, or -1.
+// The Private Use Area code point of a code page 936 code, or -1: privateUse worked backwards.
 long privateUseOf(unsigned code) {
-  for (long cp = 0xE000; cp <= 0xE864; ++cp)
-    if (privateUse(cp) == code) return cp;
-  return code == 0xFF ? 0xF8F5 : -1;
+  const unsigned lead = code >> 8, trail = code & 0xFF;
+  long cp = -1;
+  if (trail >= 0xA1 && trail <= 0xFE && lead >= 0xAA && lead <= 0xAF)
+    cp = 0xE000 + long(lead - 0xAA) * 94 + long(trail - 0xA1);
+  else if (trail >= 0xA1 && trail <= 0xFE && lead >= 0xF8 && lead <= 0xFE)
+    cp = 0xE234 + long(lead - 0xF8) * 94 + long(trail - 0xA1);
+  else if (lead >= 0xA1 && lead <= 0xA7 && trail >= 0x40 && trail <= 0xA0)
+    cp = 0xE4C6 + long(lead - 0xA1) * 96 + long(trail < 0x7F ? trail - 0x40 : trail - 0x41);
+  for (const PuaRun& r : kPuaRuns)
+    if (code >= r.gbk && code < unsigned(r.gbk + r.count)) cp = r.first + long(code - r.gbk);
+  return cp >= 0 && privateUse(cp) == code ? cp : -1;
 }
 
 class Converter {

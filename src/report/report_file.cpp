@@ -23,7 +23,8 @@ ReportAppend appendReport(ReportFiles& files, std::string_view bytes) {
   return a;
 }
 
-std::string appendFailureText(const std::string& file, const AppendFailure& f) {
+std::string appendFailureText(const std::string& file, const AppendFailure& f,
+                              std::string_view notWritten) {
   const std::string blocked = f.refusedFirst.empty() ? "" : fallbackBlockedHint(f.code, file);
   std::string text;
   if (!blocked.empty())
@@ -35,7 +36,7 @@ std::string appendFailureText(const std::string& file, const AppendFailure& f) {
     text = "计算书文件写入失败：\n系统不允许写入 " + f.refusedFirst + "，\n改为写入 " + file +
            " 也失败了。\n原因：" + f.reason + "\n";
   if (f.leftOver) return text + "文件末尾可能留有本次未写完的内容，请检查该文件。";
-  return text + "本次计算书没有写入文件，输入的数据都还在，排除原因后可再次生成。";
+  return text + std::string(notWritten);
 }
 
 std::string placeNotice(const ReportFiles& files, const ReportAppend& appended) {

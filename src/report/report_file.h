@@ -23,7 +23,8 @@ struct AppendFailure {
 // language, as errorText gives them).
 std::string systemErrorText(unsigned long code);
 // Windows: words for an error as the messages give them, on one line, without the line break they
-// end with, followed by the code: "拒绝访问。（错误代码 5）"; "未知错误（错误代码 N）" without words.
+// end with, followed by the code: "拒绝访问。（错误代码 5）"; "未知错误（错误代码 N）" without
+// words.
 std::string errorText(std::string_view words, unsigned long code);
 
 // Windows: runs attempt (it gives 0 or the system's error code) again while another program holds
@@ -73,10 +74,15 @@ struct ReportAppend {
 // fails, when there are no bytes.
 ReportAppend appendReport(ReportFiles& files, std::string_view bytes);
 
+// What the window says when a report was not appended: the inputs are still there.
+inline constexpr std::string_view kReportNotWritten =
+    "本次计算书没有写入文件，输入的数据都还在，排除原因后可再次生成。";
 // The warning for a report that could not be appended to the file: after a refusal it names both
 // files; where the system's guard of the fallback's folder may be the cause, it leads with that
-// and how to allow the program, then gives the system's words.
-std::string appendFailureText(const std::string& file, const AppendFailure& failure);
+// and how to allow the program, then gives the system's words; it ends with notWritten when
+// nothing of the report stayed in the file.
+std::string appendFailureText(const std::string& file, const AppendFailure& failure,
+                              std::string_view notWritten = kReportNotWritten);
 // The notice of where the report went: to the fallback because the system refused the path, or
 // to the path; and the other report file, when there is one.
 std::string placeNotice(const ReportFiles& files, const ReportAppend& appended);

@@ -5,17 +5,20 @@
 namespace quarnel {
 
 MemoryWindow::MemoryWindow(const WindowDesc& desc) : desc_(desc) {
+  controls_.reserve(desc.controls.size());
   for (const Control& c : desc.controls) {
     bool selected = c.kind == Kind::Option && startsSelected(desc, c);
-    controls_.emplace(c.name, State{&c, c.caption, c.visible, selected});
+    // Only the controls whose text the operations reach keep a text of their own.
+    const bool text = applies(Operation::GetText, c.kind) || applies(Operation::SetText, c.kind);
+    controls_.push_back(State{&c, text ? c.caption : std::string(), c.visible, selected});
   }
   if (const Control* first = firstFocus(desc)) focus_ = first->name;
 }
 
 MemoryWindow::State& MemoryWindow::any(std::string_view name) {
-  auto it = controls_.find(name);
-  if (it == controls_.end()) throw std::invalid_argument("no control " + std::string(name));
-  return it->second;
+  const Control* c = findControl(desc_, name);
+  if (!c) throw std::invalid_argument("no control " + std::string(name));
+  return controls_[std::size_t(c - desc_.controls.data())];
 }
 
 const MemoryWindow::State& MemoryWindow::any(std::string_view name) const {
@@ -23,7 +26,7 @@ const MemoryWindow::State& MemoryWindow::any(std::string_view name) const {
 }
 
 MemoryWindow::State& MemoryWindow::at(std::string_view name, Operation operation) {
-  return controls_.find(controlFor(desc_, name, operation).name)->second;
+  return controls_[std::size_t(&controlFor(desc_, name, operation) - desc_.controls.data())];
 }
 
 const MemoryWindow::State& MemoryWindow::at(std::string_view name, Operation operation) const {
@@ -57,7 +60,7 @@ void MemoryWindow::warn(std::string_view text, std::string_view title) {
 
 void MemoryWindow::select(std::string_view option) {
   State& chosen = at(option, Operation::IsSelected);
-  for (auto& [name, s] : controls_)
+  for (State& s : controls_)
     if (s.desc->kind == Kind::Option && s.desc->container == chosen.desc->container)
       s.selected = false;
   chosen.selected = true;

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -53,7 +52,7 @@ class MemoryWindow : public Window {
   const State& any(std::string_view name) const;
 
   const WindowDesc& desc_;
-  std::map<std::string, State, std::less<>> controls_;
+  std::vector<State> controls_;  // in the order of the description's controls
   std::string focus_;
   std::vector<Warning> warnings_;
 };

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "../common/test_support.h"
+#include "batch/output.h"
 #include "report/gbk.h"
 #include "ui/handlers.h"
 #include "ui/memory_window.h"
@@ -60,27 +61,39 @@ std::string typedIntoWindow(const std::string& axes, const std::string& path) {
   return readBytes(path);
 }
 
-// Tables and the axes they hold; basic_data changes 楼面活荷 on a later row, and so does the
-// building saved by LibreOffice Calc 7.4 from libreoffice/building.fods (in UTF-8 and in GBK):
+// Tables and the axes they hold (interior has no column of the exterior wall, and states no
+// parapet); basic_data changes 楼面活荷 on a later row, bom 女儿墙线荷载
+// (empty on its first, interior axis), and so does the building saved by LibreOffice Calc 7.4 from
+// libreoffice/building.fods, in UTF-8, GBK, tab- and semicolon-separated UTF-8, and "Unicode text"
+// (UTF-16 with a byte-order mark, tab-separated):
 //   soffice --headless --convert-to 'csv:Text - txt - csv (StarCalc):44,34,76,1' building.fods
-// (85 in place of 76 for GBK): its report states the header twice. basic_values.fods, saved the
-// same way in UTF-8, changes each basic datum alone on a later row (a header each) and writes the
-// same numbers in other formats (2.0, 2, 2.00: no header).
+// (85 in place of 76 for GBK; 9 or 59 in place of 44 for tab or semicolon; for UTF-16
+// 'txt:Text - txt - csv (StarCalc):9,34,65535,1'); its report states the header twice. Calc writes
+// neither UTF-16 big-endian nor CR-only line ends: building-utf16be.txt is
+// iconv -f UTF-16LE -t UTF-16BE of the UTF-16 file, building-cr.csv tr '\n' '\r' of the UTF-8 one.
+// basic_values.fods, saved the same way in UTF-8, changes each basic datum alone on a later row (a
+// header each) and writes the same numbers in other formats (2.0, 2, 2.00: no header).
 TEST(Batch, AppendsWhatTheWindowAppendsForTheSameAxes) {
   const std::tuple<std::string, std::string, std::size_t> tables[] = {
-      {"worked_examples", "worked_examples", 1},
-      {"switching", "switching", 1},
-      {"captions", "captions", 1},
-      {"gbk", "gbk", 1},
-      {"bom", "bom", 1},
-      {"quoted", "quoted", 1},
-      {"basic_data", "basic_data", 2},
-      {"libreoffice/building-utf8", "libreoffice/building", 2},
-      {"libreoffice/building-gbk", "libreoffice/building", 2},
-      {"libreoffice/basic_values", "libreoffice/basic_values", 8}};
+      {"worked_examples.csv", "worked_examples", 1},
+      {"switching.csv", "switching", 1},
+      {"interior.csv", "interior", 1},
+      {"captions.csv", "captions", 1},
+      {"gbk.csv", "gbk", 1},
+      {"bom.csv", "bom", 2},
+      {"quoted.csv", "quoted", 1},
+      {"basic_data.csv", "basic_data", 2},
+      {"libreoffice/building-utf8.csv", "libreoffice/building", 2},
+      {"libreoffice/building-gbk.csv", "libreoffice/building", 2},
+      {"libreoffice/building-tab.csv", "libreoffice/building", 2},
+      {"libreoffice/building-semicolon.csv", "libreoffice/building", 2},
+      {"libreoffice/building-utf16.txt", "libreoffice/building", 2},
+      {"libreoffice/building-utf16be.txt", "libreoffice/building", 2},
+      {"libreoffice/building-cr.csv", "libreoffice/building", 2},
+      {"libreoffice/basic_values.csv", "libreoffice/basic_values", 8}};
   for (const auto& [table, axes, headers] : tables) {
     ScratchDir dir;
-    const Ran r = batch({"-o", dir.file("batch.txt"), kData + table + ".csv"});
+    const Ran r = batch({"-o", dir.file("batch.txt"), kData + table});
     EXPECT_EQ(r.status, 0) << table << ": " << r.err;
     const std::string report = readBytes(dir.file("batch.txt")), title = toGbk("----Quarnel书----");
     EXPECT_EQ(report, typedIntoWindow(kData + axes + ".axes", dir.file("window.txt"))) << table;
@@ -91,23 +104,34 @@ TEST(Batch, AppendsWhatTheWindowAppendsForTheSameAxes) {
   }
 }
 
-// The errors of a table saved by LibreOffice Calc from libreoffice/errors.fods, as its notes say.
+// The errors of a table saved by LibreOffice Calc from libreoffice/errors.fods, as its notes say;
+// a workbook it saved from building.fods (soffice --headless --convert-to xlsx, and xls) is none.
 TEST(Batch, ListsTheErrorsOfATableSavedByASpreadsheet) {
   ScratchDir dir;
-  const std::string table = kData + "libreoffice/errors.csv";
+  const std::string table = kData + "libreoffice/errors.csv",
+                    value = "这是电子表格的错误值，请检查";
   const Ran r = batch({"-o", dir.file("r.txt"), table});
   EXPECT_EQ(r.status, 1);
   std::string expected;
-  for (const char* line :
-       {":2: 活荷折减系数: 「65%」不是数字，写成小数，例如 0.65",
-        ":3: 砖墙容重: 「#DIV/0!」不是数字，这是电子表格的错误值，请检查该单元格的公式",
-        ":3: 墙长度: 「#N/A」不是数字，这是电子表格的错误值，请检查该单元格的公式",
-        ":4: 楼面计算层数: 「4.5」应为整数", ":4: 墙长度: 「1,234.5」不是数字，去掉千位分隔符",
-        ":5: 轴线号: 没有轴线号（轴线号不沿用上一行）", ":5: 门窗面积: 「-1.2」不能为负数",
-        ":6: 墙长度: 「约3.78」不是数字"})
+  for (const std::string& line : std::vector<std::string>{
+           ":2: 活荷折减系数: 「65%」不是数字，写成小数，例如 0.65",
+           ":3: 砖墙容重: 「#DIV/0!」不是数字，" + value + "该单元格的公式",
+           ":3: 墙长度: 「#N/A」不是数字，" + value + "该单元格的公式",
+           ":4: 楼面计算层数: 「4.5」应为 0 至 32767 的整数",
+           ":4: 墙长度: 「1,234.5」不是数字，去掉千位分隔符",
+           ":5: 轴线号: 没有轴线号（轴线号不沿用上一行）", ":5: 门窗面积: 「-1.2」不能为负数",
+           ":6: 墙长度: 「约3.78」不是数字", ":7: 楼面计算层数: 「32768」应为 0 至 32767 的整数",
+           ":7: 墙长度: 「Err:502」不是数字，" + value + "该单元格的公式",
+           ":8: 门窗面积: 「250」大于墙面积：墙长度「6.6」 × 折算层高「2.9」",
+           ":9: 墙长度: 「6.6m」不是数字，去掉单位",
+           ":10: 轴线号: 「1/Ⓐ」中的「Ⓐ」(U+24B6)不能写入计算书（GBK 编码中没有这些字符）"})
     expected += table + line + "\n";
   EXPECT_EQ(r.err, expected + "表格有错，计算书没有写入。\n");
   EXPECT_FALSE(fs::exists(fs::u8path(dir.file("r.txt"))));
+  for (const char* workbook : {"building.xlsx", "building.xls"})
+    EXPECT_EQ(batch({kData + "libreoffice/" + workbook}).err,
+              kData + "libreoffice/" + workbook +
+                  ": 这是 Excel/WPS 工作簿，不是 CSV：请在表格程序中另存为「CSV UTF-8」\n");
 }
 
 TEST(Batch, AppendsAndPrintsTheWorkedExamples) {
@@ -151,16 +175,53 @@ TEST(Batch, ResultsFileHoldsWhatWouldBePrinted) {
                          dir.file("结果.txt") + "\n");
     EXPECT_EQ(readBytes(dir.file("r.txt")), toGbk(readBytes(kData + "golden/worked_examples.txt")));
   }
+  // A table without axes: the caption line alone, in place of the earlier results.
+  ScratchDir dir;
+  writeBytes(dir.file("结果.csv"), "earlier results");
+  const std::string header = readBytes(kData + "worked_examples.csv");
+  EXPECT_EQ(
+      batch({"--csv", "-r", dir.file("结果.csv"), "-"}, header.substr(0, header.find('\n'))).status,
+      0);
+  EXPECT_EQ(readBytes(dir.file("结果.csv")),
+            "\xEF\xBB\xBF轴线号,墙类型,恒荷载,活荷载,折减后活荷,荷载设计值\r\n");
+}
+
+// --csv and -r keep a label that a spreadsheet would take for a formula text with a leading "'".
+TEST(Batch, ResultsKeepLabelsFromBeingFormulas) {
+  std::vector<Axis> axes;
+  std::string expected = "\xEF\xBB\xBF轴线号,墙类型,恒荷载,活荷载,折减后活荷,荷载设计值\r\n";
+  for (const auto& [label, written] : std::initializer_list<std::pair<const char*, const char*>>{
+           {"=1+2", "'=1+2"},
+           {"+1", "'+1"},
+           {"-1", "'-1"},
+           {"@A", "'@A"},
+           {"\tA", "'\tA"},
+           {"\rA", "\"'\rA\""},
+           {"A=1", "A=1"},
+           {"=HYPERLINK(\"x\")", "\"'=HYPERLINK(\"\"x\"\")\""}}) {
+    axes.push_back({2, label, WallType::Exterior, {}, {}, {"1.0", "2.0", "3.0", "4."}});
+    expected += written + std::string(",外墙,1.0,2.0,3.0,4.\r\n");
+  }
+  EXPECT_EQ(csvTable(axes), expected);
 }
 
 // Each table (read from standard input unless the arguments name another) with the exit status
-// and what standard error says; the report file keeps its bytes, and a failed run prints no result.
-// "@" stands for the scratch folder of the report file r.txt. h names the columns without which no
-// axis is calculated, g is a good axis; a row "B,..." sets the cells of its columns over g's.
+// and what standard error says (a leading "\n" and a trailing "表格有错" make it all that is said);
+// the report file keeps its bytes, and a failed run prints no result. "@" stands for the scratch
+// folder of the report file r.txt, given with -o unless the row gives -o. h names every column of
+// both wall types, g is a good exterior axis (the six inputs without a default first, then qcd);
+// a row "B,..." sets the cells of its columns over g's.
 TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
   const std::string c = "zxh,zscg,qcs,hhjscs,zsqh,lmjscd", v = "A,2.9,6,5,0.37,3.3",
-                    h = c + ",qcd,zjxs,zrz,mcmj\n", g = v + ",6.6,0.65,22,3.78\n", hg = h + g,
-                    fw = "\u3000";  // the full-width blank
+                    o = ",zjxs,zrz,mcmj,wall,crz,lmhh,lmdh,wmhh,wmdh,gqsl,nrq,yttccd,ytzcd,gqc1,"
+                        "gqds1,gqc2,gqds2",
+                    ov = ",0.65,22,3.78,外墙,0.45,2.0,3.60,0.7,7.0,1,6.858,1.2,3.6,,,,",
+                    h = c + ",qcd" + o + "\n", g = v + ",6.6" + ov + "\n", hg = h + g,
+                    fw = "\u3000", nbsp = "\u00A0", end = "\n表格有错";
+  auto spreadsheetError = [](int line, const std::string& cell) {
+    return "-:" + std::to_string(line) + ": zrz: 「" + cell +
+           "」不是数字，这是电子表格的错误值，请检查该单元格的公式\n";
+  };
   const struct {
     std::vector<std::string> args;
     std::string table;
@@ -172,80 +233,176 @@ TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
        1,
        "-:3: qcd: 墙长度输入错!\n-:4: qcd: 墙长度输入错!\n"},
       {{"-"},
-       " 墙  长度 ," + c + "\n6.6," + v + "\n\"0\",B\n",
+       " 墙  长度 ," + c + o + "\n6.6," + v + ov + "\n\"0\",B\n",
        1,
        "-:3: 墙  长度: 墙长度输入错!\n"},
-      {{"-"}, h + "\"A\r\nB\",2.9,6,5,0.37,3.3,0\r\n", 1, "-:2: qcd: 墙长度输入错!\n"},
-      {{"-"}, h + "\"A\n\nB\",2.9,6,5,0.37,3.3,6.6\nC,,,1e6\n", 1, "-:5: hhjscs: 楼面计算层数超出"},
-      {{"-"}, hg + "B,,,,,,,,,,\nC,,,,,,,,,,x\n", 1, "\n-:4: 单元格比表头多\n"},
+      {{"-"},
+       h + "\"A\r\nB\",2.9,6,5,0.37,3.3,6.6" + ov + "\r\nC,,,,,,0\r\n",
+       1,
+       "\n-:4: qcd: 墙长度输入错!" + end},
+      {{"-"},
+       h + "\"A\n\nB\"," + g.substr(2) + "C,,,1e6\n",
+       1,
+       "\n-:5: hhjscs: 「1e6」应为 0 至 32767 的整数" + end},
+      {{"-"},
+       hg + "B" + std::string(23, ',') + "\nC" + std::string(24, ',') + "x\n",
+       1,
+       "\n-:4: 单元格比表头多" + end},
       {{"-"}, hg + "B,6.6\n\"C,6.6\nD,6.6\n", 1, "\n-:4: 引号没有闭合\n"},
       {{"-"}, "zxh,qcdd,\n" + g, 1, "-:1: 未知的列名「qcdd」\n"},
       {{"-"}, "qcd, 墙长度,wall\n", 1, "-:1: 列「墙长度」与列「qcd」重复\n"},
       {{"-"},
-       "wall," + c + ",qcd\n外墙," + v + ",6.6\nexteriors,B\n",
+       hg + "B,,,,,,,,,,exteriors\n",
        1,
-       "\n-:3: wall: 墙类型应为"},
+       "\n-:3: wall: 「exteriors」不是墙类型，应为 外墙、内墙、exterior 或 interior" + end},
       {{"-"}, h + "\x81 ,6.6\n", 1, "-: 既不是 UTF-8 也不是 GBK"},
+      {{"-"}, "\xFF\xFEx", 1, "-: 不是有效的 UTF-16 文本\n"},
       {{"-"}, "\xEF\xBB\xBF\r\n,,\r\n", 1, "-: 表格是空的\n"},
       {{"-"}, h + ",,\n\n", 0, "表格中没有轴线"},
       {{"-n", "-"}, hg, 0, "试算：1 条轴线"},
+      // Blank means blank: invisible characters alone on a line, at the ends of a cell.
+      {{"-n", "-"},
+       hg + "\x1a\n\xC2\xA0\n\xE2\x80\x8B\n\xEF\xBB\xBF\n\v\n\f\n\x7f\n\x1b[0m\n\x1b" +
+           "c\n\xC2\x85\n" + std::string("\0\n", 2),
+       0,
+       "\n试算：1 条轴线"},
+      {{"-"},
+       "\xEF\xBB\xBF\xEF\xBB\xBF" + hg,
+       1,
+       "\n-:1: 文件开头有第二个字节顺序标记（U+FEFF），请用文本编辑器删去它后重新保存" + end},
+      {{"-"},
+       hg + "B\xE2\x80\x8B"
+            "1\nC\x1b[0m\n",
+       1,
+       "\n-:3: zxh: 「B(U+200B 零宽空格)1」含看不见的字符，请删去\n"
+       "-:4: zxh: 「C(U+001B 转义符)[0m」含看不见的字符，请删去" +
+           end},
+      {{"-"},
+       hg + "B,,,,,,6" + nbsp + "6\nC,,,,,,6\x1a" + "6\n",
+       1,
+       "\n-:3: qcd: 「6(U+00A0 不间断空格)6」不是数字\n-:4: qcd: 「6(U+001A "
+       "文件结束符)6」不是数字" +
+           end},
+      {{"-"}, "zxh,墙" + nbsp + "长度\n", 1, "-:1: 未知的列名「墙(U+00A0 不间断空格)长度」\n"},
+      {{"-"},
+       hg + "B,,,,,,,,," + std::string(200000, '9') + "x\nC,,,,,,,,," + std::string(60, '9') +
+           "x\nⒶ?Ⓐ\n",
+       1,
+       "-:3: mcmj: 「" + std::string(60, '9') + "…(共 200001 个字符)」不是数字\n-:4: mcmj: 「" +
+           std::string(60, '9') + "…(共 61 个字符)」不是数字\n" +
+           "-:5: zxh: 「Ⓐ?Ⓐ」中的「Ⓐ」(U+24B6)不能写入计算书（GBK 编码中没有这些字符）\n"},
       // Cells: a number as a spreadsheet writes it, or the cell quoted with a hint.
-      {{"-"}, hg + "B,,,,,,,,#REF!\n", 1, "-:3: zrz: 「#REF!」不是数字，这是电子表格的错误值"},
       {{"-"},
-       hg + "B,,,,,,,,#N/A\nC,,,,,,,,#VALUE!\nD,,,,,,,,#DIV/0!\n",
+       hg + "B,,,,,,,,#REF!\nC,,,,,,,,#NAME?\nD,,,,,,,,#SPILL!\nE,,,,,,,,Err:504\n",
        1,
-       "-:5: zrz: 「#DIV/0!」"},
-      {{"-"}, hg + "B,,,,,,,65%\n", 1, "-:3: zjxs: 「65%」不是数字，写成小数，例如 0.65\n"},
+       spreadsheetError(3, "#REF!") + spreadsheetError(4, "#NAME?") +
+           spreadsheetError(5, "#SPILL!") + spreadsheetError(6, "Err:504")},
       {{"-"},
-       hg + "B,,,,,,\"1,234.5\"\nC,,,,,,\"6,600\"\n",
+       hg + "B,,,,,,###\nC,,,,,,6.6%\nD,,,,,,,65%\nE,,,,,,\"6,6\"\nF,,,,,,,,22kN/m³\n",
        1,
-       "-:4: qcd: 「6,600」不是数字，去掉千位"},
-      {{"-"}, hg + "B,,,,,,３.６\n", 1, "-:3: qcd: 「３.６」不是数字，请用半角数字\n"},
-      {{"-"}, hg + "B,,,,,,,,,3．78\nC,,,,,,,,２２\n", 1, "-:4: zrz: 「２２」不是数字，请用半角"},
-      {{"-"}, hg + "B,,,,,,3.6" + fw + "\n", 1, "-:3: qcd: 「3.6　」不是数字，请用半角数字\n"},
+       "\n-:3: qcd: 「###」不是数字，列宽不够，单元格显示不全，请加宽该列后重新保存\n"
+       "-:4: qcd: 「6.6%」不是数字\n-:5: zjxs: 「65%」不是数字，写成小数，例如 0.65\n"
+       "-:6: qcd: 「6,6」不是数字，小数点请用「.」\n-:7: zrz: 「22kN/m³」不是数字，去掉单位" +
+           end},
+      {{"-"},
+       hg + "B,,,,,,３.６\nC,,,,,,,,,3．78\nD,,,,,,3" + fw + "6\nE,,,,,,\"6,600\"\n",
+       1,
+       "\n-:3: qcd: 「３.６」不是数字，请用半角数字\n-:4: mcmj: 「3．78」不是数字，请用半角数字\n"
+       "-:5: qcd: 「3(U+3000 全角空格)6」不是数字，请用半角数字\n-:6: qcd: "
+       "「6,600」不是数字，去掉千位"},
       {{"-"},
        hg + "B,,,,,,-\nC,,,,,,/\nD,,,,,,约3.78\nE,,,,,, \n",
        1,
-       "\n-:6: qcd: 「 」不是数字\n"},
-      {{"-"}, hg + "B,,,,,,-3.6\nC,,,,,,,,,-1\n", 1, "\n-:4: mcmj: 「-1」不能为负数\n"},
-      {{"-"}, hg + "B,,,4.5\n", 1, "-:3: hhjscs: 「4.5」应为整数\n"},
-      {{"-"}, hg + "B,,,,,,,0\nC,,,,,,,1.5\n", 1, "-:4: zjxs: 「1.5」应大于 0 且不大于 1\n"},
-      {{"-n", "-"}, hg + "B, 2.9 ,+6,5.,.37,3.3e0,1.2E+01,1,-0\n", 0, "试算：2 条轴线"},
-      // Rows: blank ones are skipped, the axis label is never taken from the row above.
+       "\n-:5: qcd: 「约3.78」不是数字" + end},
+      {{"-"},
+       hg + "B,,,,,,,0\nC,,,,,,,1.5\nD,,,,,,,1e-40\nE,,,,,,,,1e-400\nF,,,,,,,,,,,,,,,1e39\nG,,,4.5,"
+            ",,-3.6\n",
+       1,
+       "\n-:3: zjxs: 「0」应大于 0 且不大于 1\n-:4: zjxs: 「1.5」应大于 0 且不大于 1\n"
+       "-:5: zjxs: 「1e-40」太小，应不小于 1.1754944e-38\n"
+       "-:6: zrz: 「1e-400」太小，应为 0 或不小于 2.2250738585072014e-308\n"
+       "-:7: wmdh: 「1e39」应不大于 3.4028235e+38\n-:8: hhjscs: 「4.5」应为 0 至 32767 的整数\n"
+       "-:8: qcd: 「-3.6」不能为负数" +
+           end},
+      {{"-n", "-"},
+       hg + "B, 2.9 ,+6,5.,.37,3.3e0,1.2E+01" + nbsp + ",1\xE2\x80\x8B,-0\n",
+       0,
+       "试算：2 条轴线"},
+      // Every value from the table: the columns the wall types use, a value on the first axis.
+      {{"-"},
+       c + ",qcd\n" + v + ",6.6\n",
+       1,
+       "\n-:1: 表格中没有列「墙类型」「砖墙容重」「门窗容重」「楼面活荷」「楼面恒荷」「屋面活荷」"
+       "「屋面恒荷」「每层隔墙数量」「女儿墙线荷载」「阳台挑出宽度」「阳台总长度」「活荷折减系数」"
+       "「门窗面积」（加选项 --defaults 则取窗口的默认值）" +
+           end},
+      {{"-"},
+       "zxh,qcd,lmjscd,hhjscs,zsqh\n",
+       1,
+       "「阳台总长度」「活荷折减系数」「门窗面积」取窗口的默认值）" + end},
+      {{"--defaults", "-"},
+       "zxh,qcd,lmjscd,hhjscs,zsqh\n",
+       1,
+       "\n-:1: 表格中没有列「折算层高」「墙体计算层数」" + end},
+      {{"-"},
+       h + "A,,6,5,0.37,3.3,6.6" + ov + "\n",
+       1,
+       "\n-:2: zscg: 没有数值（这一列在本行和上面各行都是空的）" + end},
+      {{"-"},
+       h + v + ",6.6,,22,3.78,外墙,0.45,2.0,3.60,0.7,7.0,1,,1.2,3.6,,,,\n",
+       1,
+       "\n-:2: zjxs: 没有数值（这一列在本行和上面各行都是空的）" + end},
+      {{"-"}, h + v + ",6.6,0.65,22,3.78," + ov.substr(20) + "\n", 1, "\n-:2: wall: 没有墙类型"},
+      {{"-"}, h + "A,abc" + g.substr(5) + "B\n", 1, "\n-:2: zscg: 「abc」不是数字" + end},
+      {{"-"}, c + ",墙长度(mm)" + o + "\n", 1, "\n-:1: 列「墙长度(mm)」的单位应为 m" + end},
+      // Walls that exist; the other wall type's cells.
+      {{"-"},
+       hg + "B,,,,,,,,,250\nC,,,,,,,,,25\n",
+       1,
+       "\n-:3: mcmj: 「250」大于墙面积：墙长度「6.6」 × 折算层高「2.9」\n-:4: mcmj: 「25」大于"},
+      {{"-n", "-"},
+       hg + "B,,,,,,,,,,内墙,,,,,,2,,,0\nC,,,,,,,,,,,,,,,,,,1.5\nD,,,,,,,,,,外墙,,,,,,,,,,,,2.1\n",
+       0,
+       "\n-:3: 这一行是内墙，外墙的列「gqsl」中的数值没有计入\n"
+       "-:4: 这一行是内墙（墙类型沿用第 3 行），外墙的列「yttccd」中的数值没有计入\n"
+       "-:5: 这一行是外墙，内墙的列「gqc2」中的数值没有计入\n试算：4 条轴线"},
+      // Rows: blank ones are skipped, and so is one of notes only; the axis label is never kept.
       {{"-n", "-"}, hg + ",,, ,,\n" + fw + ",\t\n", 0, "试算：1 条轴线"},
       {{"-"},
        hg + ",2.9\n" + fw + ",3.0\n",
        1,
        "-:3: zxh: 没有轴线号（轴线号不沿用上一行）\n-:4: zxh"},
-      {{"-n", "-"}, hg + "A \n", 0, "-:3: zxh: 「A 」与第 2 行的轴线号相同"},
-      // Columns: notes, units as the window shows them, blanks around the names.
+      {{"-n", "-"}, hg + "A \n", 0, "-:3: zxh: 「A」与第 2 行的轴线号相同"},
+      // Columns: notes, units as the window shows them, line breaks and case, blanks around.
       {{"-n", "-"},
-       "备注,#," + fw + "墙长度(m)" + fw + "," + c + "\n楼梯间,x,6.6," + v + "\n",
+       "备注1,#楼层,\"" + fw + "墙长度\n(m)" + fw +
+           "\",轴线号,\"折算\n层高\",qcs,hhjscs,zsqh,lmjscd" +
+           ",活荷折减系数,砖墙容重(kN/m³),门窗面积（m²）,WALL,门窗容重[kn/m2],楼面 "
+           "活荷,lmdh,wmhh,wmdh,"
+           "gqsl,nrq,yttccd,ytzcd,gqc1,gqds1,gqc2,gqds2\n"
+           "二层,x\n楼梯间,,6.6," +
+           v + ",0.65,22,3.78,Exterior,0.45,2.0,3.60,0.7,7.0,1,6.858,1.2,3.6,,,,\n",
        0,
-       "试算：1 条轴线"},
-      {{"-n", "-"},
-       "砖墙容重[kN/m3],门窗面积（m2）,qcd," + c + "\n22,3.78,6.6," + v + "\n",
-       0,
-       "试算：1 条轴线"},
+       "\n试算：1 条轴线"},
       {{"-"},
        "墙长度(mm),活荷折减系数(m)\n",
        1,
        "-:1: 列「墙长度(mm)」的单位应为 m\n-:1: 列「活荷折减系数(m)」的数值没有单位\n"},
-      {{"-"},
-       "zxh,qcd,lmjscd,hhjscs,zsqh\n",
-       1,
-       "-:1: 表格中没有列「折算层高」\n-:1: 表格中没有列「墙体计算层数」\n"},
-      {{"-"}, h + "A,,6,5,0.37,3.3,6.6\n", 1, "-:2: zscg: 没有数值"},
-      // Files and streams.
+      // Files, streams and options.
       {{"no-such-table.csv"}, "", 1, kNoSuchTable},
       {{"@"}, "", 1, ": 是文件夹，不是表格文件\n"},
       {{"-o", "@t.csv", "@sub/../t.csv"}, "", 2, "就是表格"},
       {{"-o", "no-such-folder/r.txt", "-"}, hg, 1, "计算书文件写入失败"},
+      {{"-o", "@", "-"}, hg, 1, "计算书没有写入，排除原因后可再次运行 quarnel-batch。\n"},
       {{"-r", "@no-such-folder/x.txt", "-"}, hg, 1, "结果文件写入失败"},
       {{"-o", "@no-such-folder/r.txt", "-r", "@x.txt", "-"}, hg, 1, "计算书文件写入失败"},
       {{"-r", "@./r.txt", "-"}, hg, 2, "就是计算书文件"},
       {{"-r", "@sub/../t.csv", "@t.csv"}, "", 2, "就是表格"},
       {{"-r"}, "", 2, "-r 后面缺少文件名"},
+      {{"-o", "@a.txt", "-o", "@b.txt", "-"}, hg, 2, "选项 -o 只能给出一次"},
+      {{"-r", "@x.txt", "--results", "@y.txt", "-"}, hg, 2, "选项 --results 只能给出一次"},
+      {{"-n", "--", "-"}, hg, 0, "试算：1 条轴线"},
+      {{"--", "--"}, "", 1, "\n--: 无法读取"},
       {{}, "", 2, "没有给出表格"},
       {{"-", "-"}, "", 2, "只能给出一个表格"},
       {{"-x", "-"}, "", 2, "未知的选项 -x"},
@@ -253,7 +410,9 @@ TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
   for (const auto& row : rows) {
     ScratchDir dir;
     writeBytes(dir.file("r.txt"), "earlier\r\n");
+    const bool output = std::count(row.args.begin(), row.args.end(), "-o") > 0;
     std::vector<std::string> args = {"-o", dir.file("r.txt")};
+    if (output) args.clear();
     for (const std::string& a : row.args) args.push_back(a[0] == '@' ? dir.file(a.substr(1)) : a);
     const Ran r = batch(args, row.table);
     EXPECT_EQ(r.status, row.status) << row.table << r.err;
@@ -262,6 +421,37 @@ TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
     EXPECT_EQ(readBytes(dir.file("r.txt")), "earlier\r\n") << row.table;
     EXPECT_FALSE(fs::exists(fs::u8path(dir.file("x.txt"))));  // no results file is left
   }
+}
+
+// --defaults: the fields the table lacks take the window's default texts, each named once; those
+// of the worked exterior example are the window's defaults but for its partitions and balcony.
+TEST(Batch, DefaultsAreTakenOnlyWhenAskedAndNamedOnce) {
+  const std::string table =
+      "zxh,zscg,qcs,hhjscs,zsqh,qcd,mcmj,lmjscd,gqsl,ytzcd\nA,2.9,6,5,0.37,6.6,3.78,3.3,1,3."
+      "6\nA2\n";
+  const Ran r = batch({"--defaults", "-n", "-"}, table);
+  const std::string printed = readBytes(kData + "worked_examples.out"),
+                    a = printed.substr(0, printed.find("\nB") + 1);
+  EXPECT_EQ(r.out, a + "A2" + a.substr(a.find("\nA") + 3));
+  std::size_t named = 0;
+  for (auto k = r.err.find("取窗口的默认值"); k != std::string::npos;
+       k = r.err.find("取窗口的默认值", k + 1))
+    ++named;
+  EXPECT_EQ(named, 10u) << r.err;  // 墙类型, the six basic data, parapet, balcony, reduction
+  EXPECT_NE(r.err.find("-: 墙类型: 表格中没有这一列，取窗口的默认值「外墙」\n"), std::string::npos);
+}
+
+// --template: the header row a table starts from names every column, with its unit, as a table
+// may name it: the worked exterior example under it gives the window's results.
+TEST(Batch, TheTemplateStartsATable) {
+  const Ran header = batch({"--template"});
+  EXPECT_EQ(header.out.substr(0, 3) + header.out.substr(header.out.size() - 2), "\xEF\xBB\xBF\r\n");
+  const Ran r =
+      batch({"-n", "-"}, header.out +
+                             "A,外墙,22,0.45,2.0,3.60,0.7,7.0,1,6.858,1.2,3.6,,,,,2.9,6,5,"
+                             "0.65,0.37,6.6,3.78,3.3,南\r\n");
+  const std::string printed = readBytes(kData + "worked_examples.out");
+  EXPECT_EQ(r.out, printed.substr(0, printed.find("\nB") + 1)) << r.err;
 }
 
 // Results that cannot be written to the standard output (a full disk, a closed pipe): status 1,

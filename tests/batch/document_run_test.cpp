@@ -91,9 +91,10 @@ TEST(Batch, WritesTheDocumentOfAGoodTableWholeOrNotAtAll) {
     };
     writeBytes(dir.file("r.txt"), "earlier\r\n");
     writeBytes(dir.file("doc.html"), "earlier document");
-    writeBytes(dir.file("bad.csv"),
-               "zxh,zscg,qcs,hhjscs,zsqh,qcd,lmjscd\nA,2.9,6,5,0.37,6.6,3.3\nB,,,,,0\n");
-    writeBytes(dir.file("empty.csv"), "zxh,zscg,qcs,hhjscs,zsqh,qcd,lmjscd\n");
+    const std::string worked = readBytes(good), header = worked.substr(0, worked.find('\n') + 1);
+    writeBytes(dir.file("bad.csv"), worked.substr(0, worked.find('\n', header.size()) + 1) +
+                                        "B,,,,,,,,,,,,,,,,,,,,,0,,\n");
+    writeBytes(dir.file("empty.csv"), header);
     fs::create_directory(dir.path / "sub");
     std::vector<std::string> args = {"-o", scratch("@r.txt")};
     for (const std::string& a : row.args) args.push_back(scratch(a));

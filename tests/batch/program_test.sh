@@ -6,10 +6,11 @@
 # the worked examples append the report lines written out by hand and print the table by hand; a
 # table with a failing line appends nothing, names the line and ends with status 1; --version; the
 # table from standard input as CSV; the results into a file of their own (-r), which may be neither
-# the table nor the report file however it is written; on Linux the report file in the home folder.
-# Under Wine, as on a Chinese Windows (code page 936): what is written to a file or a pipe without a
-# console is in the ANSI code page with CR LF, and in a console (cmd with chcp 936 and 65001) in the
-# console's code page, "?" for what it lacks; the CSV stays UTF-8 with a byte-order mark.
+# the table nor the report file however it is written, the null device but not a folder; on Linux
+# the report file in the home folder. Under Wine, as on a Chinese Windows (code page 936): what is
+# written to a file or a pipe without a console is in the ANSI code page with CR LF, and in a
+# console (cmd with chcp 936 and 65001) in the console's code page, "?" for what it lacks; the CSV
+# stays UTF-8 with a byte-order mark.
 set -euo pipefail
 data=$(cd "$1" && pwd)
 shift
@@ -47,15 +48,16 @@ printed <"$data/worked_examples.out" | cmp -s - out.txt || fail "printed: $(od -
 echo "2 条轴线的计算书已写入 计算书.txt" | printed | cmp -s - err.txt || fail "said: $(od -c err.txt)"
 
 cp 计算书.txt before.txt
-printf 'zxh,zscg,qcs,hhjscs,zsqh,qcd,lmjscd\nA,2.9,6,5,0.37,6.6,3.3\nB,,,,,0\n' >坏表.csv
+{ head -n 2 "$data/worked_examples.csv"; echo 'B,,,,,,,,,,,,,,,,,,,,,0,,'; } >坏表.csv
 run "$@" -o 计算书.txt 坏表.csv
 [ "$status" = 1 ] || fail "a failing line: status $status"
 said err.txt | grep -qx '坏表.csv:3: qcd: 墙长度输入错!' || fail "a failing line: $(said err.txt)"
 cmp -s before.txt 计算书.txt || fail "a table with a failing line appended to the report"
 
 # The table as its own report file, a folder as the table, results that cannot be printed.
+cp 坏表.csv 坏表前.csv
 run "$@" -o ./坏表.csv 坏表.csv
-[ "$status" = 2 ] && [ "$(wc -c <坏表.csv)" = 67 ] || fail "-o onto the table: status $status"
+[ "$status" = 2 ] && cmp -s 坏表前.csv 坏表.csv || fail "-o onto the table: status $status"
 mkdir 文件夹
 run "$@" -o 计算书.txt 文件夹
 [ "$status" = 1 ] && said err.txt | grep -qx '文件夹: 是文件夹，不是表格文件' || fail "a folder: $(said err.txt)"
@@ -101,10 +103,10 @@ cmp -s before.txt 计算书.txt && cmp -s "$data/worked_examples.csv" 楼层表.
   fail "-r naming the table or the report wrote to it"
 
 # In a console, as cmd's > and | and PowerShell take a program's output: the console's output code
-# page with CR LF; "?" for the Korean 한, which code page 936 lacks, only in what is printed, never
-# in the results file.
+# page with CR LF; "?" for each character the code page lacks (all Chinese ones in code page 437),
+# only in what is printed, never in the results file.
 if [ -n "$windows" ]; then
-  sed 's/^A,/한,/' 楼层表.csv >韩表.csv
+  sed 's/^A,/甲,/' 楼层表.csv >甲表.csv
   exe="Z:${!#}" wine_sh=$1  # a path without blanks: Wine would escape quotes around it for cmd
   in_console() { # CODE-PAGE ARGUMENTS...: cmd with that code page, its output to out.txt, err.txt
     local cp=$1
@@ -112,23 +114,42 @@ if [ -n "$windows" ]; then
     SHELL=/bin/bash script -qec "$(printf '%q ' "$wine_sh" cmd /c \
       "chcp $cp >nul & ${exe//\//\\} $* >out.txt 2>err.txt")" /dev/null </dev/null >/dev/null
   }
-  for cp in 936 65001; do
-    encode=(iconv -f UTF-8 -t GBK) korean='?'
-    [ "$cp" = 65001 ] && encode=(cat) korean='한'
-    in_console "$cp" -n 韩表.csv || fail "code page $cp: status $?"
-    sed "s/^A      /$korean     /;s/\$/\r/" "$data/worked_examples.out" | "${encode[@]}" |
+  for cp in 936 65001 437; do
+    case $cp in
+      936) encode=(iconv -f UTF-8 -t GBK) ;;
+      65001) encode=(cat) ;;
+      437) encode=(perl -CI -pe 's/[^\x00-\x7F]/?/g') ;;
+    esac
+    in_console "$cp" -n 甲表.csv || fail "code page $cp: status $?"
+    sed 's/^A      /甲     /;s/$/\r/' "$data/worked_examples.out" | "${encode[@]}" |
       cmp -s - out.txt || fail "printed in code page $cp: $(od -c out.txt)"
     printf '试算：2 条轴线，计算书没有写入。\r\n' | "${encode[@]}" | cmp -s - err.txt ||
       fail "said in code page $cp: $(od -c err.txt)"
   done
-  in_console 936 -n -r 结果.txt 韩表.csv || fail "-r in code page 936: status $?"
-  { printf '\xEF\xBB\xBF'; sed 's/^A      /한     /;s/$/\r/' "$data/worked_examples.out"; } |
-    cmp -s - 结果.txt || fail "-r in code page 936: $(od -c 结果.txt)"
+  in_console 437 -n -r 结果.txt 甲表.csv || fail "-r in code page 437: status $?"
+  { printf '\xEF\xBB\xBF'; sed 's/^A      /甲     /;s/$/\r/' "$data/worked_examples.out"; } |
+    cmp -s - 结果.txt || fail "-r in code page 437: $(od -c 结果.txt)"
 fi
+
+# The null device takes the results; a folder cannot, and the system says why in the user's
+# language (Linux: LANGUAGE; Wine: its locale, which scripts/wine.sh takes from QUARNEL_WINE_LC_ALL).
+case "$*" in *.exe*) null=NUL why='访问被拒绝' ;; *) null=/dev/null why='是一个目录' ;; esac
+run "$@" -n -r "$null" 楼层表.csv
+[ "$status" = 0 ] && said err.txt | grep -q "结果已写入 $null" || fail "-r $null: status $status, $(said err.txt)"
+mkdir -p folder
+cp 楼层表.csv table.csv
+LANGUAGE=zh_CN LC_ALL=C.UTF-8 QUARNEL_WINE_LC_ALL=zh_CN.UTF-8 run "$@" -n -r folder table.csv
+[ "$status" = 1 ] && said err.txt | grep -q "原因：$why" || fail "-r folder: status $status, $(said err.txt)"
 
 case "$*" in
   *.exe*) ;;
   *)
+    # In a folder that was removed: the results file cannot be made, as the system says.
+    mkdir gone && cd gone && rmdir ../gone
+    status=0
+    "$@" -n -o r.txt -r x.txt "$tmp/楼层表.csv" </dev/null >"$tmp/out.txt" 2>"$tmp/err.txt" || status=$?
+    cd "$tmp"
+    [ "$status" = 1 ] && grep -q '^结果文件写入失败：x.txt$' err.txt || fail "a removed folder: $(cat err.txt)"
     input=/dev/null
     HOME=$tmp run "$@" -r "$tmp/Quarnel书.txt" 楼层表.csv
     [ "$status" = 2 ] || fail "-r naming the report file in the home folder: status $status"

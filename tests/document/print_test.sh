@@ -72,11 +72,11 @@ converted=$(unzip -p docx/doc.docx word/document.xml | grep -o '<w:tbl>' | wc -l
 
 latin=$(printf 'W%.0s' {1..200}) chinese=$(printf '墙%.0s' {1..200})
 cat >unkind.csv <<CSV
-zxh,wall,zscg,qcs,hhjscs,zsqh,qcd,lmjscd,gqc1,gqds1
-$latin,外墙,2.9,6,5,0.37,6.6,3.3,,
-$chinese,内墙,,,,0.24,,3.9,3.3,1
-<b>A</b> &amp; <script>x</script>,,,,,,,,,
-"1/A'""B""",,,,,,,,,
+zxh,wall,zrz,crz,lmhh,lmdh,wmhh,wmdh,gqsl,nrq,yttccd,ytzcd,gqc1,gqds1,gqc2,gqds2,zscg,qcs,hhjscs,zjxs,zsqh,qcd,mcmj,lmjscd
+$latin,外墙,22,0.45,2.0,3.60,0.7,7.0,0,6.858,1.2,,,,,,2.9,6,5,0.65,0.37,6.6,,3.3
+$chinese,内墙,,,,,,,,,,,3.3,1,,,,,,,0.24,,,3.9
+<b>A</b> &amp; <script>x</script>,,,,,,,,,,,,,,,,,,,,,,,
+"1/A'""B""",,,,,,,,,,,,,,,,,,,,,,,
 CSV
 "$@" -n -d unkind.html --date 2026-01-15 --title "$(printf '三号楼\n<计算>')" unkind.csv >/dev/null 2>err.txt ||
   fail "quarnel-batch: $(cat err.txt)"
