@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "calc/number.h"
+#include "calc/utf8.h"
 
 namespace quarnel {
 namespace {
@@ -56,14 +57,10 @@ std::vector<CheckField> table() {
   return v;
 }
 
-char lowered(char c) {
-  return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
 bool sameIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t k = 0; k < a.size(); ++k)
-    if (lowered(a[k]) != lowered(b[k])) return false;
+    if (lowerAscii(a[k]) != lowerAscii(b[k])) return false;
   return true;
 }
 
@@ -86,11 +83,12 @@ std::optional<Choice> choiceOf(const CheckField& field, std::string_view text) {
   return std::nullopt;
 }
 
-CheckPresence checkPresence(const std::function<bool(const CheckField&)>& given) {
+CheckPresence checkPresence(const std::function<bool(const CheckField&)>& given,
+                            bool optionalCounts) {
   CheckPresence p;
   bool height = false, storey = false;
   for (const CheckField& f : checkFields()) {
-    p.checked = p.checked || (f.need != CheckNeed::Optional && given(f));
+    p.checked = p.checked || ((optionalCounts || f.need != CheckNeed::Optional) && given(f));
     height = height || (f.need == CheckNeed::UnlessStorey && given(f));
     storey = storey || (f.need == CheckNeed::UnlessHeight && given(f));
   }

@@ -46,13 +46,15 @@ const CheckField& checkField(std::string_view name);
 // The choice a text names, ASCII letters in either case ("mu10", "M7.5"); nothing for any other.
 std::optional<Choice> choiceOf(const CheckField& field, std::string_view text);
 
-// Whether a row is checked: it gives any input that is not optional. When it is, the inputs it
-// must give and does not, in table order (H0 for neither H0 nor storey height and spacing).
+// Whether a row is checked: it gives any input that is not optional (with optionalCounts, any
+// input at all). When it is, the inputs it must give and does not, in table order (H0 for neither
+// H0 nor storey height and spacing).
 struct CheckPresence {
   bool checked = false;
   std::vector<const CheckField*> missing;
 };
-CheckPresence checkPresence(const std::function<bool(const CheckField&)>& given);
+CheckPresence checkPresence(const std::function<bool(const CheckField&)>& given,
+                            bool optionalCounts = false);
 
 // The inputs of a checked row from texts already found right for their fields (a plain number, a
 // choice); an empty text takes the default, and H0 wins over the storey height and spacing.

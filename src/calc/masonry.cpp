@@ -1,7 +1,8 @@
 #include "calc/masonry.h"
 
 #include <algorithm>
-#include <charconv>
+
+#include "calc/number.h"
 
 namespace quarnel {
 namespace {
@@ -30,11 +31,6 @@ std::vector<double> gradesOf(double StrengthCell::*grade) {
   return grades;
 }
 
-std::string number(double value) {
-  char text[32];
-  return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
-}
-
 // The section at which gamma_a of a small section ends, m2.
 constexpr double kSmallSection = 0.3;
 // The mortar grade from which it counts as M5 and above.
@@ -56,11 +52,11 @@ const std::vector<double>& mortarGrades() {
 }
 
 std::string brickGradeName(double mu) {
-  return "MU" + number(mu);
+  return "MU" + shortestText(mu);
 }
 
 std::string mortarGradeName(double m) {
-  return "M" + number(m);
+  return "M" + shortestText(m);
 }
 
 std::optional<double> tableStrength(double mu, double m) {
@@ -122,10 +118,12 @@ double openingFactor(double openingWidth, double unitLength) {
 WallCheckResult checkWall(const WallCheckInputs& in, double designLoad) {
   const std::optional<double> tableF = tableStrength(in.mu, in.m);
   if (!tableF)
-    return {std::nullopt, brickGradeName(in.mu) + " 与 " + mortarGradeName(in.m) +
-                              " 在砌体抗压强度设计值表中没有数值"};
+    return {std::nullopt,
+            brickGradeName(in.mu) + " 与 " + mortarGradeName(in.m) +
+                " 在砌体抗压强度设计值表中没有数值",
+            "sjdj"};
   const std::optional<double> area = sectionArea(in.thickness, in.unitLength, in.openingWidth);
-  if (!area) return {std::nullopt, "计算单元长度减去洞口宽度应大于 0"};
+  if (!area) return {std::nullopt, "计算单元长度减去洞口宽度应大于 0", "dkkd"};
   WallCheck c;
   c.designLoad = designLoad;
   c.n = designLoad * in.unitLength;
@@ -138,7 +136,8 @@ WallCheckResult checkWall(const WallCheckInputs& in, double designLoad) {
   c.gammaA = c.gammaArea * c.gammaMortar;
   c.height = in.h0 ? EffectiveHeight{*in.h0, HeightRule::Given}
                    : rigidSchemeHeight(in.storeyHeight, in.spacing);
-  if (!(c.height.h0 > 0) || !(in.thickness > 0)) return {std::nullopt, "计算高度和墙厚应大于 0"};
+  if (!(c.height.h0 > 0) || !(in.thickness > 0))
+    return {std::nullopt, "计算高度和墙厚应大于 0", "qh"};
   c.beta = slenderness(c.height.h0, in.thickness);
   c.alpha = mortarAlpha(in.m);
   c.phi = axialFactor(c.beta, c.alpha);
@@ -149,7 +148,7 @@ WallCheckResult checkWall(const WallCheckInputs& in, double designLoad) {
   c.mu2 = openingFactor(in.openingWidth, in.unitLength);
   c.limit = (c.mu1 * c.mu2) * c.allowed;
   c.slendernessHolds = c.beta <= c.limit;
-  return {c, ""};
+  return {c, "", ""};
 }
 
 }  // namespace quarnel

@@ -87,10 +87,12 @@ struct WallCheck {
   bool slendernessHolds;            // beta <= mu1 mu2 [beta]
 };
 
-// The check, or why there is none: the message names the values that do not go together.
+// The check, or why there is none: the message names the values that do not go together, and
+// field is the short name of the input it concerns most (as the check's input table names it).
 struct WallCheckResult {
   std::optional<WallCheck> check;
   std::string problem;
+  const char* field = "";
 };
 
 // Checks one axis carrying the design load (kN/m, the basic combination of its loads).
