@@ -327,10 +327,11 @@ std::string failingAxes(const DocumentInfo& info, const std::vector<CalculatedAx
   if (rows.empty()) return "";
   const std::string head = checkHead();
   return element("h3", "不满足的轴线", "class=\"fail\"") +
-         element("table",
-                 element("thead", element("tr", head + element("th", "不满足项"))) +
-                     element("tbody", rows),
-                 "class=\"summary fail\"");
+         element(
+             "table",
+             element("thead", element("tr", head + element("th", "不满足项", "class=\"what\""))) +
+                 element("tbody", rows),
+             "class=\"summary check fail\"");
 }
 
 std::string checkTable(const DocumentInfo& info, const std::vector<CalculatedAxis>& axes) {
@@ -342,7 +343,7 @@ std::string checkTable(const DocumentInfo& info, const std::vector<CalculatedAxi
   return element("h3", "墙体验算") +
          element("p", "N、Nu 单位 kN；结论为受压承载力和高厚比两项验算均满足时“满足”。") +
          element("table", element("thead", element("tr", head)) + element("tbody", rows),
-                 "class=\"summary\"");
+                 "class=\"summary check\"");
 }
 
 }  // namespace quarnel

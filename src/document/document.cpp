@@ -60,6 +60,9 @@ section.axis { break-inside: avoid; }
 .note { font-size: 9pt; padding-left: 2em; color: #333; }
 .summary tr.most td { font-weight: bold; }
 .fail, .fail td, .fail th { color: #c00; }
+.summary.check th:first-child { width: 12%; }
+.summary.check th:nth-child(2) { width: 8%; }
+.summary th.what { width: 14%; }
 .verdict { font-weight: bold; padding-left: 2em; }
 svg.chart { display: block; width: 100%; height: auto; margin: 2mm 0 4mm; }
 )";
