@@ -288,9 +288,9 @@ std::string checkAssumptions(const std::vector<CalculatedAxis>& axes) {
               "砌体为烧结普通砖或烧结多孔砖，施工质量控制等级 B 级；μ1 = 1.0（承重墙）；"
               "μ2 = 1 − 0.4b / l，不小于 0.7，不计洞口高度。");
   if (any([](const AxisCheck& c) { return !c.inputs.h0; }))
-    text += element("p",
-                    "由层高 H 和横墙间距 s 确定计算高度的轴线，假定房屋为刚性方案：s > 2H 时 "
-                    "H0 = 1.0H，2H ≥ s > H 时 H0 = 0.4s + 0.2H，s ≤ H 时 H0 = 0.6s。");
+    text += element("p", htmlText("由层高 H 和横墙间距 s 确定计算高度的轴线，假定房屋为刚性方案："
+                                  "s > 2H 时 H0 = 1.0H，2H ≥ s > H 时 H0 = 0.4s + 0.2H，s ≤ H 时 "
+                                  "H0 = 0.6s。"));
   if (any([](const AxisCheck& c) { return c.inputs.m < 5; }))
     text += element("p", std::string("有轴线采用 M2.5 砂浆：") + kLeastMortarClause +
                              " 规定设计工作年限不小于 25 年的烧结普通砖和烧结多孔砖砌体，"
