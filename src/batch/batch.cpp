@@ -13,6 +13,7 @@
 #include "batch/output.h"
 #include "batch/run.h"
 #include "batch/usage.h"
+#include "document/check.h"
 #include "document/document.h"
 #include "document/sha256.h"
 #include "report/report_file.h"
@@ -24,7 +25,7 @@ namespace {
 
 struct Options {
   std::string table, output, results, document, title, date;
-  bool dryRun = false, csv = false, defaults = false;
+  bool dryRun = false, csv = false, defaults = false, failOnCheck = false;
   bool help = false, version = false,
        header = false;  // print the help, the version, the header row
   bool documentGiven = false, titleGiven = false, dateGiven = false;
@@ -57,6 +58,7 @@ struct FlagOption {
 const FlagOption kFlagOptions[] = {{"-n", "--dry-run", &Options::dryRun},
                                    {"--csv", nullptr, &Options::csv},
                                    {"--defaults", nullptr, &Options::defaults},
+                                   {"--fail-on-check", nullptr, &Options::failOnCheck},
                                    {"--template", nullptr, &Options::header},
                                    {"-h", "--help", &Options::help},
                                    {"--version", nullptr, &Options::version}};
@@ -271,7 +273,18 @@ int runTable(const Options& o, std::istream& in, std::ostream& out, std::ostream
       << (o.dryRun || run.axes.empty() ? "。" : "") << '\n';
   if (!delivered)
     err << "结果没有写出：" << (o.results.empty() ? "" : o.results + "，原因：") << why << '\n';
-  return delivered ? kBatchDone : kBatchFailed;
+  // A wall that fails its check is a result, said once more here; a status only when asked.
+  std::size_t checked = 0;
+  std::string failing;
+  for (const Axis& a : run.axes) {
+    checked += a.check.has_value();
+    if (checkFails(a)) failing += (failing.empty() ? "" : "、") + a.label;
+  }
+  if (checked > 0)
+    err << "墙体验算：" << checked << " 条轴线，"
+        << (failing.empty() ? "全部满足" : "不满足的轴线：" + failing) << '\n';
+  if (!delivered) return kBatchFailed;
+  return o.failOnCheck && !failing.empty() ? kBatchCheckFailed : kBatchDone;
 }
 
 }  // namespace
@@ -283,7 +296,7 @@ int runBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
   if (!o) {
     err << "quarnel-batch: " << error
         << "\n用法 Usage: quarnel-batch [-o 文件] [-r 文件] [-d 文件] [-n] [--csv] [--defaults] "
-           "表格.csv"
+           "[--fail-on-check] 表格.csv"
         << "（--help 查看说明）\n";
     return kBatchUsage;
   }

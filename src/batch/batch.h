@@ -12,8 +12,9 @@
 
 namespace quarnel {
 
-// Exit statuses.
-enum BatchStatus { kBatchDone = 0, kBatchFailed = 1, kBatchUsage = 2 };
+// Exit statuses; kBatchCheckFailed only with --fail-on-check, when every file was written and a
+// checked wall fails its check.
+enum BatchStatus { kBatchDone = 0, kBatchFailed = 1, kBatchUsage = 2, kBatchCheckFailed = 3 };
 
 // Runs the command with its arguments (UTF-8, without the program's name). The table "-" is read
 // from in; the results go to out, messages and problems to err, each problem as

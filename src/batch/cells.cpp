@@ -132,6 +132,8 @@ std::string narrowerRange(const Field& input) {
   if (rule.whole) return "为 " + limitText(rule.least) + " 至 " + mostText(input) + " 的整数";
   if (rule.least == TableRule{}.least && !rule.leastExcluded && rule.most == TableRule{}.most)
     return "";
+  if (rule.most == TableRule{}.most)  // no limit of its own above
+    return (rule.leastExcluded ? "大于 " : "不小于 ") + limitText(rule.least);
   return (rule.leastExcluded ? "大于 " : "不小于 ") + limitText(rule.least) + " 且不大于 " +
          mostText(input);
 }
@@ -149,15 +151,37 @@ std::optional<std::string> cellProblem(const Field& field, std::string_view cell
   if (value < 0 || (nonZero && cell.find('-') < cell.find_first_of("eE")))
     return quoted(cell) + "不能为负数";
   const std::string range = narrowerRange(field);
-  if (!n.inRange || value > mostOf(field) || value < rule.least ||
-      (rule.leastExcluded && value == rule.least) ||
+  const bool tooLarge = !n.inRange || value > mostOf(field);
+  if (tooLarge || value < rule.least || (rule.leastExcluded && value == rule.least) ||
       (rule.whole && (value != std::floor(value) || (nonZero && value == 0))))
-    return quoted(cell) + "应" + (range.empty() ? "不大于 " + mostText(field) : range);
+    return quoted(cell) + "应" +
+           (range.empty() || (tooLarge && rule.most == TableRule{}.most && !rule.whole)
+                ? "不大于 " + mostText(field)
+                : range);
   // A float keeps no value below FLT_MIN whole, a double none below DBL_MIN.
   const std::string least = field.asFloat ? limitText(FLT_MIN) : limitText(DBL_MIN);
   if (nonZero && (field.asFloat ? float(value) < FLT_MIN : value < DBL_MIN))
     return quoted(cell) + "太小，应" + (rule.leastExcluded ? "" : "为 0 或") + "不小于 " + least;
   return std::nullopt;
+}
+
+Field asField(const CheckField& input) {
+  Field f{input.name, FieldKind::Input, input.words, input.words, input.unit, "", std::nullopt};
+  f.table = input.table;
+  return f;
+}
+
+std::string choiceList(const CheckField& input) {
+  std::string list;
+  for (std::size_t k = 0; k < input.choices.size(); ++k)
+    list += (k == 0 ? "" : k + 1 == input.choices.size() ? " 或 " : "、") + input.choices[k].word;
+  return list;
+}
+
+std::optional<std::string> checkCellProblem(const CheckField& input, std::string_view cell) {
+  if (input.choices.empty()) return cellProblem(asField(input), cell);
+  if (choiceOf(input, cell)) return std::nullopt;
+  return quoted(cell) + "不是" + input.words + "，应为 " + choiceList(input);
 }
 
 std::optional<std::string> labelProblem(std::string_view label) {

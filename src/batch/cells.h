@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "batch/text.h"
+#include "calc/check_fields.h"
 #include "calc/fields.h"
 
 namespace quarnel {
@@ -24,6 +25,15 @@ bool plainNumber(std::string_view text);
 // outside the field's range or is not whole where the field takes whole numbers only; or it is
 // not zero but so small that the calculation's working value would lose it.
 std::optional<std::string> cellProblem(const Field& field, std::string_view cell);
+
+// A wall check's input as a field of the table: its words, unit and range.
+Field asField(const CheckField& input);
+// The words a wall check's input takes, as messages list them: "MU30、MU25、MU20、MU15 或 MU10".
+std::string choiceList(const CheckField& input);
+// Why a cell (without blanks at its ends) that is not empty cannot go into the wall check's input,
+// or nothing: a number as for a field (cellProblem); a word that is none of its choices, named as
+// written in either case ("「M5.0」不是砂浆强度等级，应为 M15、M10、M7.5、M5 或 M2.5").
+std::optional<std::string> checkCellProblem(const CheckField& input, std::string_view cell);
 
 // Why an axis label (without blanks at its ends) cannot go into the report, or nothing: it holds
 // an invisible character (the line breaks of a quoted cell aside, which the report writes as

@@ -4,7 +4,9 @@
 #include <map>
 
 #include "batch/text.h"
+#include "calc/check_fields.h"
 #include "calc/fields.h"
+#include "calc/utf8.h"
 #include "ui/window_table.h"
 
 namespace quarnel {
@@ -29,20 +31,29 @@ const std::vector<WallWord>& wallWords() {
 std::string nameKey(std::string_view name) {
   std::string key;
   for (char c : name)
-    if (c != ' ' && c != '\r' && c != '\n') key += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+    if (c != ' ' && c != '\r' && c != '\n') key += lowerAscii(c);
   return key;
 }
 
-// The field that the name names, or nullptr.
-const FieldNames* fieldNamed(std::string_view name) {
-  static const std::map<std::string, const FieldNames*> byKey = [] {
-    std::map<std::string, const FieldNames*> keys;
+// The field or check input that the name names, as a column, with its unit; or nothing.
+struct Named {
+  Column column;
+  std::string unit;
+};
+std::optional<Named> named(std::string_view name) {
+  static const std::map<std::string, Named> byKey = [] {
+    std::map<std::string, Named> keys;
     for (const FieldNames& f : fieldNames())
-      for (const std::string& known : f.names) keys.emplace(nameKey(known), &f);
+      for (const std::string& known : f.names)
+        keys.emplace(nameKey(known), Named{{Column::Field, f.field}, field(f.field).unit});
+    for (const FieldNames& f : checkNames())
+      for (const std::string& known : f.names)
+        keys.emplace(nameKey(known), Named{{Column::Check, f.field}, checkField(f.field).unit});
     return keys;
   }();
   const auto found = byKey.find(nameKey(name));
-  return found == byKey.end() ? nullptr : found->second;
+  if (found == byKey.end()) return std::nullopt;
+  return found->second;
 }
 
 // A unit in brackets at the end of a column name: the text in them, and the name before them.
@@ -95,6 +106,15 @@ const std::vector<FieldNames>& fieldNames() {
   return all;
 }
 
+const std::vector<FieldNames>& checkNames() {
+  static const std::vector<FieldNames> all = [] {
+    std::vector<FieldNames> v;
+    for (const CheckField& f : checkFields()) v.push_back({f.name, {f.name, f.words}});
+    return v;
+  }();
+  return all;
+}
+
 ColumnName columnNamed(std::string_view cell) {
   const std::string_view name = trimmed(cell);
   if (!name.empty() && name[0] == '#') return {Column{Column::Notes, ""}, ""};
@@ -103,12 +123,12 @@ ColumnName columnNamed(std::string_view cell) {
       return {Column{Column::Notes, ""}, ""};
   for (const char* wall : kWallColumns)
     if (nameKey(name) == wall) return {Column{Column::Wall, ""}, ""};
-  if (const FieldNames* f = fieldNamed(name)) return {Column{Column::Field, f->field}, ""};
+  if (const std::optional<Named> f = named(name)) return {f->column, ""};
   const Unit unit = unitAtEnd(name);
-  const FieldNames* f = unit.found ? fieldNamed(unit.before) : nullptr;
+  const std::optional<Named> f = unit.found ? named(unit.before) : std::nullopt;
   if (!f) return {std::nullopt, "未知的列名" + quoted(cell)};
-  const Column column{Column::Field, f->field};
-  const std::string own = field(f->field).unit;
+  const Column column = f->column;
+  const std::string& own = f->unit;
   if (sameUnit(unit.text, own)) return {column, ""};
   return {column, own.empty() ? "列" + quoted(name) + "的数值没有单位"
                               : "列" + quoted(name) + "的单位应为 " + own};

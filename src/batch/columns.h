@@ -26,9 +26,14 @@ const std::vector<FieldNames>& fieldNames();
 // ("备注", "备注1", "说明（施工）"); so is a column whose name begins with "#".
 inline constexpr const char* kNoteColumns[] = {"备注", "说明"};
 
-// What a column of the header holds: a field (its control name), the wall type, or notes.
+// The inputs of the wall check and every name a column of one may have: its short name first,
+// then its words ("qh", "墙厚"), in the order of the check's input table.
+const std::vector<FieldNames>& checkNames();
+
+// What a column of the header holds: a field (its control name), an input of the wall check (its
+// short name), the wall type, or notes.
 struct Column {
-  enum Kind { Field, Wall, Notes } kind = Notes;
+  enum Kind { Field, Check, Wall, Notes } kind = Notes;
   std::string field;
 };
 // The column that a header cell names, and the problem with the name (a message that quotes it),

@@ -5,6 +5,7 @@
 #include "batch/columns.h"
 #include "calc/fields.h"
 #include "calc/utf8.h"
+#include "document/check.h"
 #include "ui/window_table.h"
 
 namespace quarnel {
@@ -12,15 +13,20 @@ namespace {
 
 using Row = std::vector<std::string>;
 
-// The caption row (the axis label, the wall type, the results as the window calls them), then one
-// row per axis.
+// The caption row (the axis label, the wall type, the results as the window calls them, and the
+// wall check's columns when any axis is checked), then one row per axis.
 std::vector<Row> rowsOf(const std::vector<Axis>& axes) {
   const std::vector<const Field*>& results = fieldsOf(FieldKind::Result);
+  const bool checks = anyChecked(axes);
   std::vector<Row> rows = {{wordsOf(field("zxh")), kWallColumns[1]}};
   for (const Field* f : results) rows[0].push_back(wordsOf(*f));
+  if (checks) rows[0].insert(rows[0].end(), checkHeadings().begin(), checkHeadings().end());
   for (const Axis& a : axes) {
     rows.push_back({a.label, optionFor(a.wall).caption});
     rows.back().insert(rows.back().end(), a.results.begin(), a.results.end());
+    if (!checks) continue;
+    const std::vector<std::string> cells = checkCells(a);
+    rows.back().insert(rows.back().end(), cells.begin(), cells.end());
   }
   return rows;
 }

@@ -1,5 +1,6 @@
 // What quarnel-batch prints of the axes: one line per axis with the axis label, the wall type and
-// the four results as the window shows them, under the captions of the window.
+// the four results as the window shows them, under the captions of the window; when any axis is
+// checked, then N, Nu, Nu/N, β, μ2[β] and the verdict of the wall check.
 #pragma once
 
 #include <cstddef>

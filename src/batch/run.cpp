@@ -6,6 +6,7 @@
 
 #include "batch/cells.h"
 #include "batch/columns.h"
+#include "calc/check_fields.h"
 #include "calc/fields.h"
 #include "calc/number.h"
 #include "ui/click_steps.h"
@@ -48,6 +49,11 @@ struct Header {
   std::string nameOf(const Field& f) const {
     const std::size_t k = indexOf({Column::Field, f.name});
     return k == kNone ? wordsOf(f) : names[k];
+  }
+  bool has(const CheckField& f) const { return indexOf({Column::Check, f.name}) != kNone; }
+  std::string nameOf(const CheckField& f) const {
+    const std::size_t k = indexOf({Column::Check, f.name});
+    return k == kNone ? f.words : names[k];
   }
   std::string wallName() const {
     const std::size_t k = indexOf({Column::Wall, ""});
@@ -132,6 +138,35 @@ void missingColumns(const Header& h, const std::set<WallType>& walls, const RunO
   out.problems.push_back({h.line, "", message});
 }
 
+// Whether the name is the short name of an input of the wall check.
+bool isCheck(std::string_view name) {
+  return std::any_of(checkFields().begin(), checkFields().end(),
+                     [name](const CheckField& f) { return f.name == name; });
+}
+
+// The wall check's inputs that are missing, as messages name them: 「砂浆强度等级」, and for H0
+// 「计算高度」（或「层高」与「横墙间距」）.
+std::string missingChecks(const std::vector<const CheckField*>& missing, const Header& h) {
+  std::string names;
+  for (const CheckField* f : missing) {
+    names += quoted(h.nameOf(*f));
+    if (f->need == CheckNeed::UnlessStorey)
+      names += "（或" + quoted(h.nameOf(checkField("cg"))) + "与" +
+               quoted(h.nameOf(checkField("hqjj"))) + "）";
+    if (f->need == CheckNeed::UnlessHeight)
+      names += "（或" + quoted(h.nameOf(checkField("jsgd"))) + "）";
+  }
+  return names;
+}
+
+// A table that has any column of the wall check has those that every checked row must give.
+void missingCheckColumns(const Header& h, AxesRun& out) {
+  const CheckPresence p = checkPresence([&h](const CheckField& f) { return h.has(f); }, true);
+  if (!p.missing.empty())
+    out.problems.push_back(
+        {h.line, "", "表格中有墙体验算的列，但没有列" + missingChecks(p.missing, h)});
+}
+
 // One run of the program over the rows: the window the axes are typed into, the run's report.
 class Run {
  public:
@@ -157,6 +192,11 @@ class Run {
       problem(record, h_.nameOf(axis), "没有轴线号（轴线号不沿用上一行）");
     else if (const std::optional<std::string> wrong = labelProblem(label))
       problem(record, h_.nameOf(axis), *wrong);
+    // A row that gives its own storey height or spacing takes no H0 from the rows above.
+    if (blank(cellOf(record, {Column::Check, "jsgd"})) &&
+        !(blank(cellOf(record, {Column::Check, "cg"})) &&
+          blank(cellOf(record, {Column::Check, "hqjj"}))))
+      checks_.erase("jsgd"), refused_.erase("jsgd");
     for (std::size_t k = 0; k < record.cells.size(); ++k) type(record, k);
     if (!wall_ && !wallRefused_)
       problem(record, h_.wallName(), "没有墙类型（第一条轴线的墙类型不能空着）");
@@ -167,13 +207,14 @@ class Run {
     unusedCells(record);
     // A cell refused on this line or kept from a refused one: said once, where it stands.
     for (const std::string& name : refused_)
-      if (uses(*wall_, field(name))) return;
+      if (isCheck(name) || uses(*wall_, field(name))) return;
     if (out_.problems.size() > problems) return;
-    Axis calculated{record.line, w_.text("zxh"), WallType::Exterior, {}, {}, {}};
+    Axis calculated{record.line, w_.text("zxh"), WallType::Exterior, {}, {}, {}, {}};
     if (const std::optional<Failure> failure = calculateInto(w_, &calculated.working))
       return problem(record, h_.nameOf(field(failure->field)), failure->message);
     if (const std::optional<std::string> wrong = impossibleWall())
       return problem(record, h_.nameOf(field("mcmj")), *wrong);
+    if (!checked(record, calculated)) return;
     const auto [first, fresh] = labels_.emplace(std::string(label), record.line);
     if (!fresh)
       out_.warnings.push_back({record.line, h_.nameOf(axis),
@@ -207,6 +248,16 @@ class Run {
     const std::string_view cell = trimmed(record.cells[k]);
     const Column& column = h_.columns[k];
     if (cell.empty() || column.kind == Column::Notes) return;
+    if (column.kind == Column::Check) {
+      const CheckField& f = checkField(column.field);
+      if (const std::optional<std::string> wrong = checkCellProblem(f, cell)) {
+        refused_.insert(f.name);
+        return problem(record, h_.names[k], *wrong);
+      }
+      refused_.erase(f.name);
+      checks_[f.name] = std::string(cell);
+      return;
+    }
     if (column.kind == Column::Wall) {
       wallLine_ = record.line;
       const std::optional<WallType> wall = wallOf(cell);
@@ -229,6 +280,41 @@ class Run {
       refused_.erase(f.name);
     }
     w_.setText(f.name, std::string(cell));
+  }
+
+  // The wall check of a row that gives any of its inputs (with those kept from the rows above) into
+  // the axis; false, said as a problem, when an input it must give is missing or the values do not
+  // go together.
+  bool checked(const CsvRecord& record, Axis& axis) {
+    const CheckPresence presence =
+        checkPresence([this](const CheckField& f) { return checks_.count(f.name) > 0; }, true);
+    if (!presence.checked) return true;
+    if (!presence.missing.empty()) {
+      problem(record, "",
+              "墙体验算缺少" + missingChecks(presence.missing, h_) +
+                  "（这一列在本行和上面各行都是空的）");
+      return false;
+    }
+    const FieldText text = [this](std::string_view name) {
+      const auto given = checks_.find(std::string(name));
+      return given != checks_.end() ? given->second : isCheck(name) ? "" : w_.text(name);
+    };
+    AxisCheck check;
+    check.inputs = checkInputs(text);
+    const WallCheckResult result = checkWall(check.inputs, basicCombination(axis.working.loads));
+    if (!result.check) {
+      const std::string l = checks_.count("jsdy") ? text("jsdy") : text("qcd");
+      problem(record, h_.nameOf(checkField(result.field)),
+              result.problem + (result.field != std::string_view("dkkd")
+                                    ? ""
+                                    : "：" + h_.nameOf(checkField("jsdy")) + quoted(l) + "，" +
+                                          h_.nameOf(checkField("dkkd")) + quoted(text("dkkd"))));
+      return false;
+    }
+    for (const CheckField& f : checkFields()) check.texts.push_back(text(f.name));
+    check.values = *result.check;
+    axis.check = std::move(check);
+    return true;
   }
 
   // The other wall type's columns whose cells on this line hold a number other than 0: a warning,
@@ -267,6 +353,7 @@ class Run {
   std::size_t wallLine_ = 0;                   // the line that named it
   bool wallRefused_ = false;                   // the last wall-type cell was refused
   std::set<std::string> refused_;              // the inputs whose last cell was refused
+  std::map<std::string, std::string> checks_;  // the wall check's inputs given so far, by name
   std::map<std::string, std::size_t> labels_;  // the line of each axis label
 };
 
@@ -289,6 +376,7 @@ AxesRun runAxes(const CsvTable& table, const RunOptions& options) {
     const std::size_t first = std::size_t(header - records.begin()) + 1;
     const std::set<WallType> walls = wallsOf(h, records, first);
     missingColumns(h, walls, options, out);
+    missingCheckColumns(h, out);
     Run run(h, walls, out);
     if (out.problems.size() == before)
       for (std::size_t r = first; r < records.size(); ++r) run.row(records[r]);

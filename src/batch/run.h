@@ -39,7 +39,10 @@ struct RunOptions {
 // axis label, value or wall type, more opening than wall, a warning of the calculation, more cells
 // than the header) is a problem naming its line and column, once: a row that keeps a refused cell
 // from above is not calculated and says nothing more. The axes after it go on, so that every
-// problem is listed.
+// problem is listed. The columns of the wall check are read alike (a grade by its name); a row that
+// gives any of them (with a storey height or spacing of its own it drops an H0 kept from above) is
+// checked, and one that lacks an input the check must have, or whose values do not go together, is
+// a problem.
 AxesRun runAxes(const CsvTable& table, const RunOptions& options = {});
 
 }  // namespace quarnel

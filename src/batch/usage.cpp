@@ -2,6 +2,7 @@
 
 #include "batch/cells.h"
 #include "batch/columns.h"
+#include "calc/check_fields.h"
 #include "calc/fields.h"
 #include "report/report_path.h"
 
@@ -23,8 +24,18 @@ std::string columnList() {
     const std::string unit = shownUnit(field(f.field).unit);
     list += (unit.empty() ? "" : "  (" + unit + ")") + "\n";
   }
-  return list + "  " + kWallColumns[0] + " / " + kWallColumns[1] +
-         ": 外墙 / 内墙 / exterior / interior\n";
+  list += "  " + std::string(kWallColumns[0]) + " / " + kWallColumns[1] +
+          ": 外墙 / 内墙 / exterior / interior\n";
+  list += "墙体验算的列 Columns of the wall check (optional):\n";
+  for (const CheckField& f : checkFields()) {
+    const std::string range = f.choices.empty() ? narrowerRange(asField(f)) : "";
+    list += "  " + std::string(f.name) + " / " + f.words +
+            (*f.unit ? "  (" + std::string(f.unit) + ")" : "") +
+            (f.choices.empty() ? "" : ": " + choiceList(f)) + (range.empty() ? "" : "，" + range) +
+            (f.defaultText ? "，空着为 " + std::string(f.defaultText) : "") +
+            (f.defaultField ? "，空着为" + wordsOf(field(f.defaultField)) : "") + "\n";
+  }
+  return list;
 }
 
 // The inputs that must have a value, and the inputs that take a narrower range than "not
@@ -88,6 +99,14 @@ std::string usageText() {
          "  例：列「墙长度(mm)」的单位应为 m\n"
          "  A column name may carry its unit; notes columns (备注..., 说明..., #...) are not "
          "read.\n"
+         "* 墙体验算（可选）：给出墙厚、块体强度等级、砂浆强度等级和计算高度（或层高与横墙间距）\n"
+         "  的轴线验算底层墙底截面的受压承载力 N ≤ φγa f A 与高厚比 β ≤ μ1μ2[β]，N = (1.3G + "
+         "1.5Qr) × 计算单元长度；\n"
+         "  结果加列 N、Nu、Nu/N、β、μ2[β]、结论（满足 / 不满足）。只给出其中一部分则为错误。\n"
+         "  等级写成 MU10、M7.5（不区分大小写）。例：「M5.0」不是砂浆强度等级，应为 M15、M10、"
+         "M7.5、M5 或 M2.5\n"
+         "  Optional wall check: compressive capacity and height-to-thickness ratio of the wall\n"
+         "  at its base; a row that gives some of its inputs must give all it needs.\n"
          "* 某条轴线的基本数据（砖墙容重至女儿墙线荷载）与上一个表头不同时，计算书在它前面\n"
          "  再写一次表头。Where the basic data change, the report states them again.\n"
          "* -o、-r、-d 各只能给一次；-o 不能是表格本身；-d 不能是表格、计算书文件或结果文件；\n"
@@ -116,11 +135,16 @@ std::string usageText() {
          "                   HTML 计算书的日期（默认今天；设有 SOURCE_DATE_EPOCH 时取其 UTC "
          "日期）\n"
          "  --defaults       缺少的列取窗口的默认值 missing columns take the window's defaults\n"
+         "  --fail-on-check  墙体验算有不满足的轴线时退出状态为 3 exit with status 3 when a wall\n"
+         "                   fails its check (the files are written all the same)\n"
          "  --template       输出表头（全部列名和单位）print the header row of a table\n"
          "  -                从标准输入读表格 read the table from standard input\n"
          "  --               以后的参数都是表格 the argument after it is the table\n"
          "  --help, --version\n"
-         "退出状态 Exit status: 0 成功 done, 1 表格有错或无法写入 failed, 2 用法错误 usage\n"
+         "退出状态 Exit status: 0 成功 done（墙体验算不满足也是 0 also when a wall fails its "
+         "check）,\n"
+         "  1 表格有错或无法写入 failed, 2 用法错误 usage, 3 有 --fail-on-check 且验算不满足\n"
+         "  a wall fails its check with --fail-on-check\n"
          "\n"
          "列名（单位）Columns (unit):\n" +
          columnList();
@@ -130,7 +154,10 @@ std::string headerRow() {
   std::string row = "\xEF\xBB\xBF" + wordsOf(field("zxh")) + "," + kWallColumns[1];
   for (const Field* f : fieldsOf(FieldKind::Input))
     row += "," + wordsOf(*f) + (*f->unit ? "(" + shownUnit(f->unit) + ")" : "");
-  return row + "," + kNoteColumns[0] + "\r\n";
+  row += "," + std::string(kNoteColumns[0]);
+  for (const CheckField& f : checkFields())
+    row += "," + std::string(f.words) + (*f.unit ? "(" + std::string(f.unit) + ")" : "");
+  return row + "\r\n";
 }
 
 }  // namespace quarnel

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quarnel {
@@ -25,6 +26,10 @@ std::optional<std::int16_t> toInt16(double value);
 
 // The nearest 32-bit float, ties to even; nothing when the value rounds beyond the float range.
 std::optional<float> toFloat(double value);
+
+// The shortest text that reads back as the value, as the tables of constants write it: "0.0015",
+// "7.5", "26".
+std::string shortestText(double value);
 
 // Whether the text holds what a Chinese input method types in place of a digit, point, sign or
 // blank: the full-width digits ０ to ９, point ．, signs ＋ and －, the ideographic blank (U+3000)

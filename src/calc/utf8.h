@@ -22,4 +22,9 @@ bool isUtf8(std::string_view text);
 // The UTF-8 bytes of a code point.
 std::string utf8Of(char32_t codePoint);
 
+// An ASCII letter in lower case; any other byte as it is (names and words that ignore case).
+inline char lowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
 }  // namespace quarnel

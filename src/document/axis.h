@@ -4,12 +4,23 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "calc/loads.h"
+#include "calc/masonry.h"
 
 namespace quarnel {
+
+// The wall check of an axis: the texts of its inputs as the table gave them (trimmed, in the order
+// of the check's input table; empty where the input took its default), what they became, and every
+// value of the check.
+struct AxisCheck {
+  std::vector<std::string> texts;
+  WallCheckInputs inputs;
+  WallCheck values;
+};
 
 // One axis as a run over a table typed it into the window and calculated it.
 struct CalculatedAxis {
@@ -19,6 +30,7 @@ struct CalculatedAxis {
   std::vector<std::string> inputs;   // the input fields' texts, trimmed, in the field table's order
   WorkingValues working;             // the working values of its calculation
   std::vector<std::string> results;  // the result fields' texts, as the report writes them
+  std::optional<AxisCheck> check = std::nullopt;  // the wall check, when the row gives its inputs
 };
 
 // What the cover states besides the axes.

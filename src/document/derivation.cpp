@@ -8,13 +8,6 @@
 namespace quarnel {
 namespace {
 
-// A formula in its symbols and with its numbers, as terms; compound when it is an operation, which
-// stands in parentheses where it is an operand.
-struct Expr {
-  Terms symbols, numbers;
-  bool compound = false;
-};
-
 void parenthesize(Terms& terms) {
   terms.front().insert(0, "(");
   terms.back() += ")";
@@ -30,6 +23,9 @@ Expr operation(Expr a, const char* op, Expr b) {
   a.compound = true;
   return a;
 }
+
+}  // namespace
+
 Expr operator+(Expr a, Expr b) {
   return operation(std::move(a), "+", std::move(b));
 }
@@ -42,6 +38,21 @@ Expr operator*(Expr a, Expr b) {
 Expr operator/(Expr a, Expr b) {
   return operation(std::move(a), "/", std::move(b));
 }
+
+Expr product(const std::vector<Expr>& factors) {
+  Expr p = factors.front();
+  for (std::size_t k = 1; k < factors.size(); ++k) {
+    Expr f = factors[k];
+    if (f.compound) parenthesize(f.symbols), parenthesize(f.numbers);
+    f.symbols.front().insert(0, "× "), f.numbers.front().insert(0, "× ");
+    p.symbols.insert(p.symbols.end(), f.symbols.begin(), f.symbols.end());
+    p.numbers.insert(p.numbers.end(), f.numbers.begin(), f.numbers.end());
+  }
+  p.compound = factors.size() > 1;
+  return p;
+}
+
+namespace {
 
 // The derivation of one axis, line by line.
 class Derivation {

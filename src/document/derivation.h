@@ -14,6 +14,20 @@ namespace quarnel {
 // operator ("× 3.25)"), so that a long formula may wrap before any operator.
 using Terms = std::vector<std::string>;
 
+// A formula in its symbols and with its numbers, as terms; compound when it is an operation, which
+// stands in parentheses where it is an operand.
+struct Expr {
+  Terms symbols, numbers;
+  bool compound = false;
+};
+// The operations of two formulas, each operand that is itself an operation in parentheses.
+Expr operator+(Expr a, Expr b);
+Expr operator-(Expr a, Expr b);
+Expr operator*(Expr a, Expr b);
+Expr operator/(Expr a, Expr b);
+// The factors multiplied one after another, without parentheses among them ("φ × γa × f").
+Expr product(const std::vector<Expr>& factors);
+
 // The clauses the combinations follow.
 inline constexpr const char* kBasicClause = "GB 55001-2021 第 2.4.6 条第 1 款，式 (2.4.6-1)";
 inline constexpr const char* kFactorClause = "GB 55001-2021 第 3.1.13 条";

@@ -1,5 +1,6 @@
 #include "document/document.h"
 
+#include "document/check.h"
 #include "document/derivation.h"
 #include "document/html.h"
 #include "document/sections.h"
@@ -58,6 +59,11 @@ section.axis { break-inside: avoid; }
 .t { display: inline-block; max-width: 100%; text-indent: 0; }
 .note { font-size: 9pt; padding-left: 2em; color: #333; }
 .summary tr.most td { font-weight: bold; }
+.fail, .fail td, .fail th { color: #c00; }
+.summary.check th:first-child { width: 12%; }
+.summary.check th:nth-child(2) { width: 8%; }
+.summary th.what { width: 14%; }
+.verdict { font-weight: bold; padding-left: 2em; }
 svg.chart { display: block; width: 100%; height: auto; margin: 2mm 0 4mm; }
 )";
 
@@ -77,11 +83,13 @@ CalculationDocument calculationDocument(const DocumentInfo& info,
       htmlLine(info.program) + "\">\n";
   html += element("title", htmlLine(info.title) + " 计算书") + "\n" + element("style", kStyle) +
           "\n</head>\n<body>\n";
-  html += coverSection(info, axes.size()) + "\n" + basisSection() + "\n" + basicDataSection(axes) +
-          "\n" + element("h2", "3 各轴线荷载计算") + "\n";
+  html += coverSection(info, axes.size()) + "\n" + basisSection(axes) + "\n" +
+          basicDataSection(axes) + "\n" + element("h2", "3 各轴线荷载计算") + "\n";
   std::vector<AxisFigures> figures(axes.size());
   for (std::size_t k = 0; k < axes.size(); ++k) {
     figures[k] = figuresOf(axes[k]);
+    if (figures[k].problem.empty() && axes[k].check)
+      figures[k].problem = checkFiguresOf(axes[k]).problem;
     if (!figures[k].problem.empty()) doc.problems.push_back({axes[k].line, figures[k].problem});
     if (!doc.problems.empty()) continue;
     html += axisSection(info, axes[k], figures[k], k + 1) + "\n";

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "calc/fields.h"
+#include "document/check.h"
 #include "document/html.h"
 
 namespace quarnel {
@@ -56,7 +57,7 @@ std::string coverSection(const DocumentInfo& info, std::size_t axes) {
                  "class=\"cover\"");
 }
 
-std::string basisSection() {
+std::string basisSection(const std::vector<CalculatedAxis>& axes) {
   std::string settings;
   for (const FixedSetting& s : fixedSettings()) {
     std::string help = s.helpWords ? s.helpWords : "—";
@@ -77,9 +78,7 @@ std::string basisSection() {
                                 "（活荷折减系数 zjxs，由表格给出）第 5.1.2 条；窗口和文本计算书的"
                                 "设计值 1.2G + 1.4Qr ") +
                         kFormerClause + "。") +
-      element("li",
-              "《砌体结构设计规范》GB 50003-2011：本计算书只计算墙体承受的荷载，"
-              "不含砌体承载力验算。");
+      checkCodeItems(axes);
   return element(
       "section",
       element("h2", "1 设计依据") + element("ul", codes) +
@@ -95,7 +94,8 @@ std::string basisSection() {
                   "class=\"settings\"") +
           element("p",
                   htmlText(std::string("另：") + kPartitionAssumption + " " + kBalconyAssumption)) +
-          element("p", "中间值按三位小数显示；计算按双精度进行，结果与窗口相同。"),
+          element("p", "中间值按三位小数显示；计算按双精度进行，结果与窗口相同。") +
+          checkAssumptions(axes),
       "class=\"basis\"");
 }
 
@@ -144,33 +144,41 @@ std::string basicDataSection(const std::vector<CalculatedAxis>& axes) {
 std::string derivationHtml(const DerivationLine& line) {
   std::string out = term(line.name + " " + line.symbol);
   if (!line.formula.empty()) out += " " + term("=") + " " + terms(line.formula);
-  out +=
-      " " + term("=") + " " + terms(line.numbers) + " " + term("= " + line.value + " " + line.unit);
+  if (!line.numbers.empty()) out += " " + term("=") + " " + terms(line.numbers);
+  out += " " + term("= " + line.value + (line.unit.empty() ? "" : " " + line.unit));
   return element("p", out, "class=\"f\"") +
          (line.note.empty() ? "" : element("p", htmlText(line.note), "class=\"note\""));
 }
 
-std::string axisSection(const DocumentInfo& info, const CalculatedAxis& axis,
-                        const AxisFigures& figures, std::size_t number) {
-  std::string cells, rows;
-  int inRow = 0;
-  const std::vector<const Field*>& inputs = fieldsOf(FieldKind::Input);
-  for (std::size_t k = 0; k < inputs.size(); ++k) {
-    const Field& f = *inputs[k];
-    if (!uses(axis.wall, f)) continue;
-    const std::string& text = axis.inputs[k];
-    cells += element("td", htmlText(wordsOf(f))) + element("td", f.name) +
-             element("td", text.empty() ? "0（空）" : htmlText(text), "class=\"num\"") +
-             element("td", documentUnit(f.unit));
-    if (++inRow == 2) rows += element("tr", cells), cells.clear(), inRow = 0;
+std::string inputsTable(const std::vector<InputCell>& cells) {
+  std::string row, rows;
+  for (std::size_t k = 0; k < cells.size(); ++k) {
+    const InputCell& c = cells[k];
+    row += element("td", htmlText(c.words)) + element("td", htmlText(c.symbol)) +
+           element("td", c.value, "class=\"num\"") + element("td", c.unit);
+    if (k % 2 == 1 || k + 1 == cells.size())
+      rows += element("tr", row + (k % 2 == 0 ? element("td", "", "colspan=\"4\"") : "")),
+          row.clear();
   }
-  if (inRow == 1) rows += element("tr", cells + element("td", "", "colspan=\"4\""));
   std::string head;
   for (int half = 0; half < 2; ++half)
     head += element("th", "项目", "class=\"w-name\"") +
             element("th", "符号", "class=\"w-symbol\"") +
             element("th", "数值", "class=\"w-value\"") + element("th", "单位", "class=\"w-unit\"");
-  rows = element("tr", head) + rows;
+  return element("table", element("tr", head) + rows, "class=\"inputs\"");
+}
+
+std::string axisSection(const DocumentInfo& info, const CalculatedAxis& axis,
+                        const AxisFigures& figures, std::size_t number) {
+  std::vector<InputCell> cells;
+  const std::vector<const Field*>& inputs = fieldsOf(FieldKind::Input);
+  for (std::size_t k = 0; k < inputs.size(); ++k) {
+    const Field& f = *inputs[k];
+    if (!uses(axis.wall, f)) continue;
+    const std::string& text = axis.inputs[k];
+    cells.push_back(
+        {wordsOf(f), f.name, text.empty() ? "0（空）" : htmlText(text), documentUnit(f.unit)});
+  }
   std::string lines, combinations;
   for (const DerivationLine& l : figures.lines) lines += derivationHtml(l);
   for (const DerivationLine& l : figures.combinations) combinations += derivationHtml(l);
@@ -180,8 +188,8 @@ std::string axisSection(const DocumentInfo& info, const CalculatedAxis& axis,
       "section",
       element("h3", title) +
           element("p", "表格第 " + std::to_string(axis.line) + " 行", "class=\"source\"") +
-          element("table", rows, "class=\"inputs\"") + element("h4", "荷载计算") + lines +
-          element("h4", "荷载组合") + combinations,
+          inputsTable(cells) + element("h4", "荷载计算") + lines + element("h4", "荷载组合") +
+          combinations + (axis.check ? checkBlocks(axis) : ""),
       "class=\"axis\"");
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "calc/utf8.h"
+#include "document/check.h"
 #include "document/html.h"
 
 namespace quarnel {
@@ -122,9 +123,10 @@ std::string summarySection(const DocumentInfo& info, const std::vector<Calculate
     body += element("tr", row, top ? "class=\"most\"" : "");
   }
   return element("section",
-                 element("h2", "4 汇总表") +
+                 element("h2", "4 汇总表") + failingAxes(info, axes) +
                      element("p", "单位 kN/m。★ 所在行的基本组合 1.3G + 1.5Qr 最大。") +
-                     element("table", rows + element("tbody", body), "class=\"summary\""),
+                     element("table", rows + element("tbody", body), "class=\"summary\"") +
+                     checkTable(info, axes),
                  "class=\"summary\"");
 }
 

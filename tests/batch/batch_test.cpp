@@ -217,7 +217,8 @@ TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
                         "gqds1,gqc2,gqds2",
                     ov = ",0.65,22,3.78,外墙,0.45,2.0,3.60,0.7,7.0,1,6.858,1.2,3.6,,,,",
                     h = c + ",qcd" + o + "\n", g = v + ",6.6" + ov + "\n", hg = h + g,
-                    fw = "\u3000", nbsp = "\u00A0", end = "\n表格有错";
+                    hk = c + ",qcd" + o + ",qh,ktdj,sjdj,jsgd,cg,hqjj,jsdy,dkkd\n",
+                    k = std::string(24, ','), fw = "\u3000", nbsp = "\u00A0", end = "\n表格有错";
   auto spreadsheetError = [](int line, const std::string& cell) {
     return "-:" + std::to_string(line) + ": zrz: 「" + cell +
            "」不是数字，这是电子表格的错误值，请检查该单元格的公式\n";
@@ -355,6 +356,36 @@ TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
       {{"-"}, h + v + ",6.6,0.65,22,3.78," + ov.substr(20) + "\n", 1, "\n-:2: wall: 没有墙类型"},
       {{"-"}, h + "A,abc" + g.substr(5) + "B\n", 1, "\n-:2: zscg: 「abc」不是数字" + end},
       {{"-"}, c + ",墙长度(mm)" + o + "\n", 1, "\n-:1: 列「墙长度(mm)」的单位应为 m" + end},
+      // The wall check: grades by name, numbers and ranges, all or none of what a row must give.
+      {{"-"},
+       hk + v + ",6.6" + ov + ",240,mu10,M5.0,3\nB" + k + "240mm,,,0\nC" + k + ",,,1e400\nD" + k +
+           "240,,M15,3\n",
+       1,
+       "\n-:2: sjdj: 「M5.0」不是砂浆强度等级，应为 M2.5、M5、M7.5、M10 或 M15\n-:3: qh: 「240mm」"
+       "不是数字，去掉单位\n-:3: jsgd: 「0」应大于 0\n-:4: jsgd: 「1e400」应不大于 "
+       "1.7976931348623157e+308\n-:5: sjdj: MU10 与 M15 在砌体抗压强度设计值表中没有数值" +
+           end},
+      {{"-"},
+       hk + v + ",6.6" + ov + ",240\nB" + k + "240,MU10,M5,,3,,,6.6\n",
+       1,
+       "\n-:2: "
+       "墙体验算缺少「ktdj」「sjdj」「jsgd」（或「cg」与「hqjj」）（这一列在本行和上面各行都是"
+       "空的）\n-:3: 墙体验算缺少「hqjj」（或「jsgd」）（这一列"},
+      {{"-"},
+       hk + v + ",6.6" + ov + ",240,MU10,M5,3,,,,6.6\n",
+       1,
+       "\n-:2: dkkd: 计算单元长度减去洞口宽度应大于 0：jsdy「6.6」，dkkd「6.6」" + end},
+      {{"-"},
+       h.substr(0, h.size() - 1) + ",墙厚,砂浆种类,层高(m)\n",
+       1,
+       "\n-:1: 表格中有墙体验算的列，但没有列「块体强度等级」「砂浆强度等级」「横墙间距」（或"
+       "「计算高度」）" +
+           end},
+      {{"-"}, "墙厚(m),洞口宽度\n", 1, "-:1: 列「墙厚(m)」的单位应为 mm\n"},
+      {{"-"},
+       h.substr(0, h.size() - 1) + ",洞口宽度\n",
+       1,
+       "没有列「墙厚」「块体强度等级」「砂浆强度等级」「计算高度」（或「层高」与「横墙间距」）"},
       // Walls that exist; the other wall type's cells.
       {{"-"},
        hg + "B,,,,,,,,,250\nC,,,,,,,,,25\n",
@@ -417,10 +448,71 @@ TEST(Batch, ErrorsListTheirLinesAndAppendNothing) {
     const Ran r = batch(args, row.table);
     EXPECT_EQ(r.status, row.status) << row.table << r.err;
     EXPECT_TRUE(r.status == 0 || r.out.empty()) << r.out;
-    EXPECT_NE(("\n" + r.err).find(row.err), std::string::npos) << r.err;
+    EXPECT_NE(("\n" + r.err).find(row.err), std::string::npos) << r.err << "\n---\n" << row.err;
     EXPECT_EQ(readBytes(dir.file("r.txt")), "earlier\r\n") << row.table;
     EXPECT_FALSE(fs::exists(fs::u8path(dir.file("x.txt"))));  // no results file is left
   }
+}
+
+// The example building with the wall check's columns (a wall with windows checked by one bay),
+// saved by LibreOffice Calc from libreoffice/building-checks.fods:
+//   soffice --headless --convert-to 'csv:Text - txt - csv (StarCalc):44,34,76,1'
+//   building-checks.fods
+// N, Nu, beta and mu2[beta] worked by hand from the check's inputs and, for N, the worked examples'
+// 1.3G + 1.5Qr (A 359.889, B 312.726 kN/m): within 0.05 %, and the verdicts exactly; B fails. The
+// printed results and the document hold the same cells, the failing axis first in the summary.
+TEST(Batch, ChecksTheWallsOfABuilding) {
+  // label, N (0: not worked by hand), Nu, beta, mu2[beta], verdict
+  const std::tuple<std::string, double, double, double, double, std::string> axes[] = {
+      {"A", 1187.63, 1318.72, 9.081, 20.327, "满足"},  {"D", 0, 1571.69, 9.730, 21.667, "满足"},
+      {"B", 2063.99, 1901.25, 12.0, 24.582, "不满足"}, {"C", 0, 1983.42, 8.25, 24.074, "满足"},
+      {"1", 0, 1778.24, 10.541, 21.667, "满足"},       {"8", 0, 1600.41, 10.541, 21.667, "满足"}};
+  ScratchDir dir;
+  const Ran r = batch({"-n", "--csv", "--fail-on-check", "-d", dir.file("doc.html"), "--date",
+                       "2026-01-15", kData + "libreoffice/building-checks.csv"});
+  EXPECT_EQ(r.status, 3);
+  EXPECT_EQ(batch({"-n", kData + "libreoffice/building-checks.csv"}).status, 0);
+  EXPECT_NE(r.err.find("\n墙体验算：6 条轴线，不满足的轴线：B\n"), std::string::npos) << r.err;
+  const std::string doc = readBytes(dir.file("doc.html"));
+  std::istringstream lines(r.out);
+  std::string line;
+  std::getline(lines, line);
+  EXPECT_EQ(line.substr(line.find("荷载设计值")), "荷载设计值,N(kN),Nu(kN),Nu/N,β,μ2[β],结论\r");
+  for (const auto& [label, n, nu, beta, limit, verdict] : axes) {
+    std::getline(lines, line);
+    std::vector<std::string> cells;
+    for (std::istringstream in(line.substr(0, line.size() - 1));
+         std::getline(in, cells.emplace_back(), ',');) {
+    }
+    cells.pop_back();
+    ASSERT_EQ(cells.size(), 12u) << line;
+    EXPECT_EQ(cells[0], label);
+    for (const auto& [k, expected] : {std::pair(6, n), {7, nu}, {9, beta}, {10, limit}})
+      if (expected > 0) {
+        EXPECT_NEAR(std::stod(cells[k]), expected, expected * 5e-4) << label << k;
+      }
+    EXPECT_NEAR(std::stod(cells[8]), std::stod(cells[7]) / std::stod(cells[6]), 0.001);
+    EXPECT_EQ(cells[11], verdict) << label;
+    std::string row = "<td>" + label + "</td><td>" + cells[1] + "</td>";
+    for (int k = 6; k < 12; ++k) row += "<td class=\"num\">" + cells[k] + "</td>";
+    EXPECT_NE(doc.find(row), std::string::npos) << row;
+  }
+  const std::size_t failing = doc.find("不满足的轴线</h3>");
+  EXPECT_EQ(doc.find("<tbody><tr><td>B</td>", failing), doc.find("<tbody>", failing));
+  EXPECT_LT(doc.find("<h2>4 汇总表</h2>"), failing);
+  EXPECT_NE(doc.find("<tr class=\"fail\"><td>B</td>"), std::string::npos);  // red
+  EXPECT_LT(failing, doc.find("单位 kN/m。★"));
+  // A row that gives its own storey height takes no H0 from above: s > 2H, H0 = H = 3.6 m.
+  const std::string table = readBytes(kData + "worked_examples.csv"),
+                    header = table.substr(0, table.find('\n')) +
+                             ",墙厚,块体强度等级,砂浆强度等级,"
+                             "计算高度,层高,横墙间距\n";
+  const std::string rows = table.substr(table.find('\n') + 1), a = rows.substr(0, rows.find('\n'));
+  const Ran storey = batch({"-n", "--csv", "-"},
+                           header + a + ",240,MU10,M5,3\nA2" + std::string(28, ',') + "3.6,20\n");
+  EXPECT_NE(storey.out.find(",12.5,24.0,不满足\r\nA2,"), std::string::npos)
+      << storey.out << storey.err;
+  EXPECT_NE(storey.out.find(",15.0,24.0,不满足\r\n", storey.out.find("A2,")), std::string::npos);
 }
 
 // --defaults: the fields the table lacks take the window's default texts, each named once; those

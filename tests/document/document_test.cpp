@@ -7,6 +7,8 @@
 
 #include "../common/test_support.h"
 #include "calc/calculation.h"
+#include "calc/check_fields.h"
+#include "document/check.h"
 #include "document/derivation.h"
 #include "document/html.h"
 #include "document/sha256.h"
@@ -139,8 +141,8 @@ TEST(Document, StatesTheBasicDataItsAxesUsedOnly) {
   EXPECT_TRUE(has(interiorOnly, "B、C"));
   const std::string both =
       html({axisOf(x, "A"), axisOf(n, "B"), axisOf(x, "D", {{"lmhh", "2.5"}}), axisOf(x, "E")});
-  for (const char* set :
-       {"轴线：A、E<", "轴线：B<", "轴线：D<", "女儿墙线荷载", "6.858", "—：该组轴线"})
+  for (const char* set : {"轴线：A、E<", "轴线：B<", "轴线：D<", "女儿墙线荷载", "6.858",
+                          "—：该组轴线", "表格中没有墙体验算的数据"})
     EXPECT_TRUE(has(both, set)) << set;
 }
 
@@ -159,6 +161,54 @@ TEST(Document, MarksTheLargestDesignValueAndRefusesOneBeyondADouble) {
   EXPECT_EQ(refused.html, "");
   ASSERT_EQ(refused.problems.size(), 1u);
   EXPECT_EQ(refused.problems[0].first, 7u);
+}
+
+// The check's lines of textbook cases, each as formula, numbers and value: a 370 × 490 column,
+// MU10/M5, H0 3.7 m (A 0.1813 m², γa 0.8813, β 10, φ 0.8696, Nu 208.4 kN); a 240 wall, M5, H0
+// 5.4 m, 1.2 m of opening in 4 m (μ2 0.88, β 22.5 > 21.12); a 240 wall, M2.5, H0 5.5 m, 1.5 m in
+// 3.3 m (μ2 0.818, β 22.92 > 18.0), below the least mortar of the general code.
+TEST(Document, CheckLinesOfTextbookCases) {
+  using Texts = std::map<std::string, std::string>;
+  using Line = std::tuple<const char*, const char*, const char*, const char*>;
+  const std::vector<std::pair<Texts, std::vector<Line>>> cases = {
+      {{{"qh", "370"}, {"sjdj", "M5"}, {"jsgd", "3.7"}, {"jsdy", "0.49"}},
+       {{"A", "(h / 1000) × (l − b)", "(370 / 1000) × (0.49 − 0)", "0.181"},
+        {"γa", "0.7 + A", "0.7 + 0.181", "0.881"},
+        {"β", "(γβ × (H0 × 1000)) / h", "(1.0 × (3.7 × 1000)) / 370", "10.0"},
+        {"φ", "1 / (1 + (α × β²))", "1 / (1 + (0.0015 × 10.0²))", "0.87"},
+        {"Nu", "φ × γa × f × A × 1000", "0.87 × 0.881 × 1.5 × 0.181 × 1000", "208.408"}}},
+      {{{"qh", "240"}, {"sjdj", "M5"}, {"jsgd", "5.4"}, {"jsdy", "4"}, {"dkkd", "1.2"}},
+       {{"μ2", "1 − ((0.4 × b) / l)", "1 − ((0.4 × 1.2) / 4)", "0.88"},
+        {"μ1μ2[β]", "μ1 × μ2 × [β]", "1.0 × 0.88 × 24", "21.12"}}},
+      {{{"qh", "240"}, {"sjdj", "m2.5"}, {"jsgd", "5.5"}, {"jsdy", "3.3"}, {"dkkd", "1.5"}},
+       {{"μ2", "", "1 − ((0.4 × 1.5) / 3.3)", "0.818"},
+        {"μ1μ2[β]", "", "1.0 × 0.818 × 22", "18.0"}}}};
+  const char* verdicts[] = {"N = 10.0 kN ≤ Nu = 208.408 kN，Nu / N = 20.841，满足",
+                            "β = 22.5 &gt; μ1μ2[β] = 21.12，不满足",
+                            "β = 22.917 &gt; μ1μ2[β] = 18.0，不满足"};
+  for (std::size_t k = 0; k < cases.size(); ++k) {
+    Texts t = cases[k].first;
+    t["ktdj"] = "MU10";
+    const auto text = [&t](std::string_view name) { return t[std::string(name)]; };
+    CalculatedAxis a = axisOf(workedExamples()[0], "A");
+    a.check = AxisCheck{{}, checkInputs(text), {}};
+    for (const CheckField& f : checkFields()) a.check->texts.push_back(text(f.name));
+    a.check->values = checkWall(a.check->inputs, 10 / a.check->inputs.unitLength).check.value();
+    const CheckFigures figures = checkFiguresOf(a);
+    std::vector<DerivationLine> lines = figures.bearing;
+    lines.insert(lines.end(), figures.slenderness.begin(), figures.slenderness.end());
+    for (const auto& [symbol, formula, numbers, value] : cases[k].second) {
+      auto line = std::find_if(lines.begin(), lines.end(),
+                               [&](const DerivationLine& l) { return l.symbol == symbol; });
+      ASSERT_NE(line, lines.end()) << symbol;
+      EXPECT_TRUE(!*formula || joined(line->formula) == formula) << symbol;
+      EXPECT_EQ(joined(line->numbers), numbers) << symbol;
+      EXPECT_EQ(line->value, value) << symbol;
+    }
+    const std::string blocks = checkBlocks(a);
+    EXPECT_TRUE(has(blocks, verdicts[k])) << blocks;
+    EXPECT_EQ(has(blocks, "GB 55007-2021 第 3.3.1 条"), k == 2);
+  }
 }
 
 }  // namespace

@@ -2,16 +2,19 @@
 # The calculation document as users see it: quarnel-batch writes the document of the example
 # building, headless Chromium prints it to PDF and poppler's tools read the PDF back; LibreOffice
 # Writer converts it to .docx.
-#   print_test.sh EXAMPLE_TABLE PROGRAM...   (PROGRAM...: build/bin/quarnel-batch, or under Wine
-#                                             scripts/wine.sh quarnel-batch.exe)
+#   print_test.sh EXAMPLE_TABLE CHECKS_TABLE PROGRAM...   (PROGRAM...: build/bin/quarnel-batch, or
+#                                             under Wine scripts/wine.sh quarnel-batch.exe)
 # Checks: every page A4; the cover, every axis and the summary in the text; the worked values; no
 # word past the right edge of the printable width (nor the left), and every table in the .docx.
+# The example building with the wall check (CHECKS_TABLE, whose axis B fails): each axis's two
+# blocks, the failing axis first on the summary page under 不满足的轴线, nothing past the width.
 # Then the same width check on a table of unkind labels: 200 characters without a blank, in
 # Latin and in Chinese, HTML in a label, a title on two lines.
 # QUARNEL_PRINT_KEEP=DIR keeps the document and the PDF there.
 set -euo pipefail
 table=$(realpath "$1")
-shift
+checks=$(realpath "$2")
+shift 2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 cd "$tmp"
@@ -69,6 +72,21 @@ HOME="$tmp" timeout 180 soffice --headless "-env:UserInstallation=file://$tmp/li
 tables=$(grep -o '<table' doc.html | wc -l)
 converted=$(unzip -p docx/doc.docx word/document.xml | grep -o '<w:tbl>' | wc -l)
 [ "$tables" -ge 9 ] && [ "$converted" = "$tables" ] || fail "$converted of $tables tables in the .docx"
+
+cp "$checks" building-checks.csv
+"$@" -n -d checks.html --date 2026-01-15 building-checks.csv >/dev/null 2>err.txt ||
+  fail "quarnel-batch: $(cat err.txt)"
+print checks
+[ -n "${QUARNEL_PRINT_KEEP:-}" ] && cp checks.html checks.pdf "$QUARNEL_PRINT_KEEP"/
+within checks.pdf
+pdftotext -layout -enc UTF-8 checks.pdf checks.txt
+for block in 墙体受压承载力验算 高厚比验算; do
+  [ "$(grep -c "^[[:space:]]*$block" checks.txt)" = 6 ] || fail "$block not once for each of the 6 axes"
+done
+# The summary page: its heading, then 不满足的轴线, its column headings, and axis B's row first.
+awk '/^[[:space:]]*4 汇总表/ { s = NR } s && /^[[:space:]]*不满足的轴线/ && !f { f = NR }
+     f && NR == f + 2 { ok = ($1 == "B" && $2 == "内墙" && $3 == "2063.993" && /不满足/) }
+     END { exit !ok }' checks.txt || fail "the failing axis B is not first under 不满足的轴线"
 
 latin=$(printf 'W%.0s' {1..200}) chinese=$(printf '墙%.0s' {1..200})
 cat >unkind.csv <<CSV
