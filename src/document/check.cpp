@@ -245,17 +245,25 @@ std::string checkBlocks(const CalculatedAxis& a) {
                         "最低强度等级 M5。",
                     "class=\"note\"")
           : "";
-  return element("h4", "墙体受压承载力验算") +
-         element("p", "验算截面：最下面一个计算层的墙底，轴心受压（e = 0）。", "class=\"source\"") +
-         inputsOf(a) + bearing +
+  // A heading stays on the page of what follows it.
+  return element("div",
+                 element("h4", "墙体受压承载力验算") +
+                     element("p", "验算截面：最下面一个计算层的墙底，轴心受压（e = 0）。",
+                             "class=\"source\"") +
+                     inputsOf(a),
+                 "class=\"keep\"") +
+         bearing +
          verdictLine("N = " + shown(w.n) + " kN " + (w.bearingHolds ? "≤" : ">") + " Nu = " +
                          shown(w.nu) + " kN" + ratio + "，" + verdict(w.bearingHolds) + "。",
                      w.bearingHolds) +
-         element("h4", "高厚比验算") + slender +
-         verdictLine("β = " + shown(w.beta) + " " + (w.slendernessHolds ? "≤" : ">") +
-                         " μ1μ2[β] = " + shown(w.limit) + "，" + verdict(w.slendernessHolds) +
-                         "（" + kSlendernessClause + "）。",
-                     w.slendernessHolds) +
+         element(
+             "div",
+             element("h4", "高厚比验算") + slender +
+                 verdictLine("β = " + shown(w.beta) + " " + (w.slendernessHolds ? "≤" : ">") +
+                                 " μ1μ2[β] = " + shown(w.limit) + "，" +
+                                 verdict(w.slendernessHolds) + "（" + kSlendernessClause + "）。",
+                             w.slendernessHolds),
+             "class=\"keep\"") +
          mortar;
 }
 

@@ -30,7 +30,7 @@ p { margin: 1mm 0; }
 table { width: 100%; border-collapse: collapse; table-layout: fixed; margin: 2mm 0; }
 th, td { border: 0.5pt solid #000; padding: 0.8mm 1.2mm; vertical-align: top; font-weight: normal; }
 th { background: #eee; text-align: left; }
-tr, .f, .note, svg { break-inside: avoid; }
+tr, .f, .note, svg, .keep { break-inside: avoid; }
 thead { display: table-header-group; }
 .num { text-align: right; }
 .cover { text-align: center; break-after: page; padding-top: 40mm; }
