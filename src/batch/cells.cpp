@@ -45,17 +45,6 @@ bool thousands(std::string_view text) {
   return text.empty() || (text[0] == '.' && digits(text.substr(1)) == text.size() - 1);
 }
 
-// Whether the text holds a full-width digit, point, sign or blank, as a Chinese input method types.
-bool fullWidth(std::string_view text) {
-  for (Utf8Step step{}; !text.empty(); text.remove_prefix(step.length)) {
-    step = nextUtf8(text);
-    const long c = step.codePoint;
-    if ((c >= 0xFF10 && c <= 0xFF19) || c == 0xFF0E || c == 0xFF0B || c == 0xFF0D || c == 0x3000)
-      return true;
-  }
-  return false;
-}
-
 // Whether the text is an error value as Excel or LibreOffice Calc writes it in place of a result:
 // "#DIV/0!", "#NAME?", "#N/A", "#GETTING_DATA", "Err:502".
 bool errorValue(std::string_view t) {
@@ -68,7 +57,7 @@ bool errorValue(std::string_view t) {
 
 // What may help the user to write the cell as a number, or "".
 std::string hint(const Field& field, std::string_view t) {
-  if (fullWidth(t)) return "请用半角数字";
+  if (holdsFullWidth(t)) return "请用半角数字";
   if (errorValue(t)) return "这是电子表格的错误值，请检查该单元格的公式";
   if (t.find_first_not_of('#') == std::string_view::npos)
     return "列宽不够，单元格显示不全，请加宽该列后重新保存";

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "calc/calculation.h"
 #include "calc/utf8.h"
 
 namespace quarnel {
@@ -91,17 +92,7 @@ std::string invisibleName(long c) {
 }
 
 std::string quoted(std::string_view cell) {
-  constexpr std::size_t kShown = 60;
-  std::string out = "「";
-  std::size_t count = 0;
-  for (Utf8Step step{}; !cell.empty(); cell.remove_prefix(step.length), ++count) {
-    step = nextUtf8(cell);
-    if (count >= kShown) continue;
-    const std::string name = invisibleName(step.codePoint);
-    out += name.empty() ? std::string(cell.substr(0, step.length)) : name;
-  }
-  if (count > kShown) out += "…(共 " + std::to_string(count) + " 个字符)";
-  return out + "」";
+  return quotedText(cell, invisibleName);
 }
 
 }  // namespace quarnel

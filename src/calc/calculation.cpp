@@ -14,24 +14,26 @@ Failure outOfRange(const Field& field) {
   return {field.name, wordsOf(field) + "的数值超出范围，无法计算!"};
 }
 
-// The text in 「」, cut after 60 characters with the count of all of them, so that a long pasted
-// text still gives a box that fits the screen.
-std::string quoted(std::string_view text) {
-  std::size_t characters = 0, cut = 0;
-  for (std::string_view rest = text; !rest.empty(); ++characters) {
-    if (characters == 60) cut = text.size() - rest.size();
-    rest.remove_prefix(nextUtf8(rest).length);
-  }
-  if (characters <= 60) return "「" + std::string(text) + "」";
-  return "「" + std::string(text.substr(0, cut)) + "…(共 " + std::to_string(characters) +
-         " 个字符)」";
-}
-
 }  // namespace
+
+std::string quotedText(std::string_view text, std::string (*named)(long codePoint)) {
+  constexpr std::size_t kShown = 60;
+  std::string out = "「";
+  std::size_t count = 0;
+  for (Utf8Step step{}; !text.empty(); text.remove_prefix(step.length), ++count) {
+    step = nextUtf8(text);
+    if (count >= kShown) continue;
+    const std::string name = named ? named(step.codePoint) : "";
+    out += name.empty() ? std::string(text.substr(0, step.length)) : name;
+  }
+  if (count > kShown) out += "…(共 " + std::to_string(count) + " 个字符)";
+  return out + "」";
+}
 
 WorkingValue workingValue(const Field& field, std::string_view text) {
   if (holdsFullWidth(text))
-    return {std::nullopt, {field.name, wordsOf(field) + quoted(text) + "含全角字符，请用半角数字"}};
+    return {std::nullopt,
+            {field.name, wordsOf(field) + quotedText(text) + "含全角字符，请用半角数字"}};
   const LeadingNumber n = parseLeadingNumber(text);
   std::optional<double> value;
   if (n.inRange && field.asFloat)

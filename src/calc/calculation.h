@@ -30,6 +30,11 @@ struct ReadResult {
   Failure failure;
 };
 
+// The text as messages quote it, in 「」: cut after 60 characters and ended by "…(共 N 个字符)", so
+// that a long pasted text still gives a message that fits the screen; a character for which named
+// gives a name is written by that name.
+std::string quotedText(std::string_view text, std::string (*named)(long codePoint) = nullptr);
+
 // The working value of one input field from its text, widened exactly to a double; or why the
 // text gives none: first, a full-width digit, point, sign or blank in it
 // ("墙长度「３．６」含全角字符， 请用半角数字"); then a number beyond the range of the field's type
