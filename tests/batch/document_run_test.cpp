@@ -7,11 +7,10 @@
 #include "../common/test_support.h"
 #include "batch/batch.h"
 #include "batch/dates.h"
+#include "run_support.h"
 
 namespace quarnel::test {
 namespace {
-
-const std::string kData = QUARNEL_TEST_DATA "/batch/";
 
 void setEnvironment(const char* name, const char* value) {
 #ifdef _WIN32

@@ -346,18 +346,23 @@ TEST(Win32Program, LoadsWhatScreenReadersNeedWhenOneFirstAsks) {
   std::wstring command = L"\"" + wide(QUARNEL_PROGRAM) + L"\"";
   ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                              &start, &program));
-  HWND main = nullptr;  // (this test has no window of its own with that title)
-  for (DWORD begun = GetTickCount(); !main && GetTickCount() - begun < 20000; Sleep(50))
+  // The main window exists before its controls do: wait until the program waits for input with
+  // the window shown (this test has no window of its own with that title).
+  WaitForInputIdle(program.hProcess, 20000);
+  HWND main = nullptr, field = nullptr;
+  for (DWORD begun = GetTickCount(); !field && GetTickCount() - begun < 20000; Sleep(50)) {
     main = FindWindowW(kWindowClass, L"砖混Quarnel器");
-  ASSERT_TRUE(main) << "no window within 20 s";
+    HWND frame = main ? FindWindowExW(main, nullptr, L"Button", L"计算数据") : nullptr;
+    HWND caption = frame ? FindWindowExW(frame, nullptr, L"Static", L"墙  长度") : nullptr;
+    field = caption && IsWindowVisible(main) ? GetWindow(caption, GW_HWNDNEXT) : nullptr;
+  }
+  ASSERT_TRUE(field) << "no window with its fields within 20 s";
   const std::wstring loaded = modulesOf(program.dwProcessId);
   std::cout << "quarnel.exe with its window up: " << utf8(loaded) << "\n";
   EXPECT_EQ(loaded.find(L"oleacc.dll"), std::wstring::npos);
   EXPECT_EQ(loaded.find(L"oleaut32.dll"), std::wstring::npos);
-  HWND frame = FindWindowExW(main, nullptr, L"Button", L"计算数据");
-  HWND caption = FindWindowExW(frame, nullptr, L"Static", L"墙  长度");
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // the object comes from another process
-  EXPECT_EQ(accessibleName(GetWindow(caption, GW_HWNDNEXT)), "墙长度 (m)");
+  EXPECT_EQ(accessibleName(field), "墙长度 (m)");
   CoUninitialize();
   EXPECT_NE(modulesOf(program.dwProcessId).find(L"oleacc.dll"), std::wstring::npos);
   PostMessageW(main, WM_CLOSE, 0, 0);
