@@ -126,9 +126,4 @@ bool holdsFullWidth(std::string_view text) {
   return false;
 }
 
-std::string shortestText(double value) {
-  char text[32];
-  return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
-}
-
 }  // namespace quarnel

@@ -2,6 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <random>
 
 #include "../common/test_support.h"
 #include "calc/calculation.h"
@@ -43,6 +48,49 @@ TEST(NumberPattern, FifteenDigitsThenThreeDecimalsHalvesAwayFromZero) {
   for (const auto& [value, pattern, text] : rows) EXPECT_EQ(formatNumber(value, pattern), text);
   EXPECT_EQ(formatLoads({1, 1, 1, 25}, WallType::Exterior).texts[3], "25.");
   EXPECT_EQ(formatLoads({1, 1, 1, 25}, WallType::Interior).texts[3], "25.0");
+}
+
+// The standard library's "%.14e" digits as sign, digits and exponent.
+std::tuple<bool, std::string, int> libraryDigits(double value) {
+  char text[40];
+  std::string s(
+      text, std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 14).ptr);
+  const bool negative = s[0] == '-';
+  if (negative) s.erase(0, 1);
+  return {negative, s.substr(0, 1) + s.substr(2, 14), std::atoi(s.c_str() + 17)};
+}
+
+TEST(NumberPattern, FifteenDigitsAreThoseOfTheStandardLibrary) {
+  std::vector<double> values = {0.0,
+                                -0.0,
+                                1,
+                                332.640461,
+                                0.1,
+                                1e23,
+                                5e-324,
+                                DBL_MAX,
+                                -DBL_MIN,
+                                1234567890123455.0,   // a half: to the even neighbour, up
+                                1234567890123445.0,   // down
+                                1234567890123445.25,  // more than a half: up
+                                999999999999999.5,    // up, to 1 and 15 zeros
+                                -0.0004999999999999999,
+                                123456789012345.0,
+                                12345.0};
+  std::mt19937_64 random(20261207);
+  for (int i = 0; i < 40000; ++i) {
+    const std::uint64_t bits = random();
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    if (std::isfinite(value)) values.push_back(value);
+    values.push_back(std::ldexp(double(bits >> 11), int(bits % 40) - 60));  // 53 bits near 1
+  }
+  for (double value : values) {
+    const FifteenDigits got = fifteenDigits(value);
+    ASSERT_EQ(std::tie(got.negative, got.digits, got.exponent), libraryDigits(value)) << value;
+  }
+  EXPECT_THROW(fifteenDigits(INFINITY), std::domain_error);
+  EXPECT_THROW(fifteenDigits(NAN), std::domain_error);
 }
 
 // Worked out apart, from inputs no float holds: any step regrouped or value (not) rounded shows.
