@@ -119,8 +119,8 @@ TEST(CheckInputs, WordsPresenceAndDefaults) {
                                                       {"qh ktdj sjdj cg", "yes: hqjj"},
                                                       {"hqjj", "yes: qh ktdj sjdj cg"}};
   for (const auto& [given, missing] : rows) {
-    const CheckPresence p = checkPresence([&](const CheckField& f) {
-      return (" " + given + " ").find(" " + std::string(f.name) + " ") != std::string::npos;
+    const CheckPresence p = checkPresence([&words = given](const CheckField& f) {
+      return (" " + words + " ").find(" " + std::string(f.name) + " ") != std::string::npos;
     });
     std::string names = p.checked ? "yes:" : "no";
     for (const CheckField* f : p.missing) names += " " + std::string(f->name);

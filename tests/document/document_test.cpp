@@ -119,8 +119,9 @@ TEST(Derivation, WorkedExamplesHoldTheirNumbers) {
     lines.insert(lines.end(), f.combinations.begin(), f.combinations.end());
     EXPECT_EQ(lines.size(), k == 0 ? 14u : 12u);  // the interior wall has no balcony
     for (const auto& [symbol, formula, numbers, value] : rows[k]) {
-      auto line = std::find_if(lines.begin(), lines.end(),
-                               [&](const DerivationLine& l) { return l.symbol == symbol; });
+      auto line =
+          std::find_if(lines.begin(), lines.end(),
+                       [&wanted = symbol](const DerivationLine& l) { return l.symbol == wanted; });
       ASSERT_NE(line, lines.end()) << symbol;
       EXPECT_TRUE(!*formula || joined(line->formula) == formula) << symbol;
       EXPECT_TRUE(!*numbers || joined(line->numbers) == numbers) << symbol;
@@ -198,8 +199,9 @@ TEST(Document, CheckLinesOfTextbookCases) {
     std::vector<DerivationLine> lines = figures.bearing;
     lines.insert(lines.end(), figures.slenderness.begin(), figures.slenderness.end());
     for (const auto& [symbol, formula, numbers, value] : cases[k].second) {
-      auto line = std::find_if(lines.begin(), lines.end(),
-                               [&](const DerivationLine& l) { return l.symbol == symbol; });
+      auto line =
+          std::find_if(lines.begin(), lines.end(),
+                       [&wanted = symbol](const DerivationLine& l) { return l.symbol == wanted; });
       ASSERT_NE(line, lines.end()) << symbol;
       EXPECT_TRUE(!*formula || joined(line->formula) == formula) << symbol;
       EXPECT_EQ(joined(line->numbers), numbers) << symbol;
